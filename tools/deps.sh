@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Vexhop need.
+# Quick when everything is present; runs apt-get only for what is missing.
+set -euo pipefail
+
+PACKAGES=(
+  # toolchain and test tools
+  build-essential cmake pkg-config clang libclang-rt-14-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # platform libraries
+  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
+  libepoxy-dev libglm-dev zlib1g-dev libpng-dev libfontconfig-dev
+  # off-screen and virtual displays, software GL
+  xvfb xauth libgl1-mesa-dri libegl-mesa0 libegl1 libegl-dev
+  # music and text at run time
+  timgm6mb-soundfont fonts-dejavu-core fonts-ipaexfont
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
