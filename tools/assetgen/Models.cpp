@@ -1,0 +1,3 @@
+#include "AssetGen.h"
+
+void WriteModels(const std::string&) {}

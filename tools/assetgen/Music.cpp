@@ -1,0 +1,3 @@
+#include "AssetGen.h"
+
+void WriteMusic(const std::string&) {}

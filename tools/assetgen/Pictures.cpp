@@ -1,0 +1,3 @@
+#include "AssetGen.h"
+
+void WritePictures(const std::string&) {}
