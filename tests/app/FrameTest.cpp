@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/CGame.h"
+#include "app/TestPlatform.h"
+
+namespace {
+
+using ::testing::_;
+using ::testing::InSequence;
+
+WindowEvent Event(WindowEvent::Type type) {
+  WindowEvent event;
+  event.type = type;
+  return event;
+}
+
+class ResetCountingGame final : public CGame {
+ public:
+  explicit ResetCountingGame(TestPlatform& platform) : CGame(platform, "Vexhop(Q)") { confirmExit = false; }
+  int lost = 0, reset = 0;
+  using CGame::MsgProc;
+
+ protected:
+  void OnLostDevice() override { ++lost; }
+  void OnResetDevice() override { ++reset; }
+};
+
+TEST(FrameTest, WindowShowsBlackBeforeTheLoopStarts) {
+  TestPlatform platform;
+  platform.onDeviceMade = [](MockRenderDevice& device) {
+    InSequence order;
+    EXPECT_CALL(device, Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000u, 1.0f));
+    EXPECT_CALL(device, Present());
+  };
+  CGame game(platform, "Vexhop(Q)");
+  EXPECT_EQ(platform.windowTitle, "Vexhop(Q)");
+  EXPECT_EQ(game.GetDisplay()->GetWidth(), 800);
+  EXPECT_EQ(game.GetDisplay()->GetHeight(), 600);
+  EXPECT_EQ(game.GetDisplay()->GetRefreshRate(), 60);
+}
+
+TEST(FrameTest, NoDeviceShowsTheOpenGlMessageAndExitsWithOne) {
+  TestPlatform platform;
+  platform.noDevice = true;
+  EXPECT_EXIT(CGame(platform, "Vexhop(Q)"), ::testing::ExitedWithCode(1), "OpenGL 3\\.3");
+}
+
+TEST(FrameTest, AltEnterSwitchesFullScreenForTheSessionAndBack) {
+  TestPlatform platform;
+  ResetCountingGame game(platform);
+  game.MsgProc(Event(WindowEvent::Type::ToggleFullScreen));
+  EXPECT_TRUE(game.fullScreen);
+  EXPECT_TRUE(platform.window->IsFullScreen());
+  EXPECT_FALSE(platform.window->IsCursorShown());
+  EXPECT_TRUE(game.GetDisplay()->GetPresentParity());
+  EXPECT_EQ(game.lost, 1);
+  EXPECT_EQ(game.reset, 1);
+
+  game.MsgProc(Event(WindowEvent::Type::ToggleFullScreen));
+  EXPECT_FALSE(game.fullScreen);
+  EXPECT_FALSE(platform.window->IsFullScreen());
+  EXPECT_TRUE(platform.window->IsCursorShown());
+  EXPECT_EQ(game.reset, 2);
+}
+
+TEST(DisplayTest, PresentFlipsParityAndResetRestoresIt) {
+  TestPlatform platform;
+  auto window = platform.CreateGameWindow("t", 800, 600, "");
+  auto display = CDXDevice::Create(platform, *window, 800, 600);
+  ASSERT_TRUE(display);
+  EXPECT_TRUE(display->GetPresentParity());
+  display->Present();
+  EXPECT_FALSE(display->GetPresentParity());
+  display->Present();
+  EXPECT_TRUE(display->GetPresentParity());
+  display->Present();
+  ASSERT_TRUE(display->Reset());
+  EXPECT_TRUE(display->GetPresentParity());
+
+  ON_CALL(*platform.device, Present()).WillByDefault(::testing::Return(false));
+  display->Present();
+  EXPECT_TRUE(display->GetPresentParity());  // a failed present does not count
+}
+
+TEST(DisplayTest, ClearCoversTargetAndDepth) {
+  TestPlatform platform;
+  auto window = platform.CreateGameWindow("t", 800, 600, "");
+  auto display = CDXDevice::Create(platform, *window, 800, 600);
+  EXPECT_CALL(*platform.device, Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF8080C8u, 1.0f));
+  display->Clear(0xFF8080C8u);
+}
+
+TEST(DisplayTest, SetLightIsAWhiteNormalisedLightThatTurnsLightingOn) {
+  TestPlatform platform;
+  auto window = platform.CreateGameWindow("t", 800, 600, "");
+  auto display = CDXDevice::Create(platform, *window, 800, 600);
+  Light light;
+  {
+    InSequence order;
+    EXPECT_CALL(*platform.device, SetLight(0, _)).WillOnce(::testing::SaveArg<1>(&light));
+    EXPECT_CALL(*platform.device, LightEnable(0, true));
+    EXPECT_CALL(*platform.device, SetRenderState(RenderState::Lighting, 1u));
+  }
+  display->SetLight(0, LightType::Directional, -1, -200, -1, 1000);
+
+  EXPECT_EQ(light.type, LightType::Directional);
+  EXPECT_FLOAT_EQ(light.diffuse.r, 1);
+  EXPECT_FLOAT_EQ(light.diffuse.a, 1);
+  EXPECT_FLOAT_EQ(light.ambient.r, 0);
+  EXPECT_FLOAT_EQ(light.position.y, -200);
+  const float len = std::sqrt(1.0f + 40000.0f + 1.0f);
+  EXPECT_FLOAT_EQ(light.direction.x, -1 / len);
+  EXPECT_FLOAT_EQ(light.direction.y, -200 / len);
+  EXPECT_FLOAT_EQ(light.range, 1000);
+  EXPECT_FLOAT_EQ(light.theta, 1.57f);
+  EXPECT_FLOAT_EQ(light.phi, 3.14f);
+}
+
+}  // namespace
