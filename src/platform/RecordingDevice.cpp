@@ -9,7 +9,8 @@ RecordedFont::RecordedFont(RecordingDevice& device, std::string faceName, int he
 
 void RecordedFont::DrawText(int x, int y, uint32_t argb, const std::string& utf8) {
   DrawRecord& draw = device_.Record(DrawKind::Text);
-  draw.font = this;
+  draw.fontFace = faceName;
+  draw.fontHeight = height;
   draw.x = x;
   draw.y = y;
   draw.color = argb;

@@ -59,7 +59,8 @@ struct DrawRecord {
   // World(0) for a plain draw; World(0 .. highest slot set) while vertex blending.
   std::vector<Matrix> worlds;
 
-  const RecordedFont* font = nullptr;  // Text
+  std::string fontFace;  // Text, with the font's height
+  int fontHeight = 0;
   std::string text;
   int x = 0, y = 0;
 

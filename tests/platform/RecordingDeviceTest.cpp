@@ -114,7 +114,7 @@ TEST(RecordingDeviceTest, FontsRecordTheirTextUnlessUnavailable) {
   EXPECT_EQ(draw.kind, DrawKind::Text);
   EXPECT_EQ(draw.text, "Version 1.0.0");
   EXPECT_EQ(draw.x, 550);
-  EXPECT_EQ(draw.font->height, 18);
+  EXPECT_EQ(draw.fontHeight, 18);
 
   device.SetFontsAvailable(false);
   EXPECT_EQ(device.CreateFont("HG教科書体", 18, false), nullptr);
