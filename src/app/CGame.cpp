@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "save/Settings.h"
 #include "util/Dialog.h"
+#include "util/Path.h"
 
 namespace {
 
@@ -24,7 +26,8 @@ const char kNoWindowMessage[] = "ウィンドウを作成できませんでし�
 }  // namespace
 
 CGame::CGame(Platform& platform, std::string title)
-    : platform(platform), clock(platform.GetClock()), title(std::move(title)) {
+    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(GetModuleDirectory()) {
+  fullScreen = ReadWindowFullScreen(GetCurrentDirectory());
   window = platform.CreateGameWindow(this->title, windowWidth, windowHeight, exeFolder + "game.ico");
   if (!window) FailStartup(kNoWindowMessage, this->title);
 

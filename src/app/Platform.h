@@ -2,9 +2,10 @@
 // The platform bundle the frame runs on: a window with its events, a clock,
 // and factories for the drawing device and the input source. The SDL bundle
 // opens a real window; the headless bundle runs everything above the platform
-// without a display (tests, replays). Message boxes go through util/Dialog.h,
-// whose handler each bundle installs. Audio has its own backends in audio/;
-// the session picks them beside this bundle.
+// without a display (tests, replays). Message boxes go through util/Dialog.h:
+// the SDL bundle installs its dialogs there, headless runs keep standard
+// error. Audio has its own backends in audio/; the session picks them beside
+// this bundle.
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "app/CGame.h"
 #include "app/TestPlatform.h"
@@ -41,6 +43,25 @@ TEST(FrameTest, WindowShowsBlackBeforeTheLoopStarts) {
   EXPECT_EQ(game.GetDisplay()->GetRefreshRate(), 60);
 }
 
+TEST(FrameTest, SettingsComeFromTheWorkingDirectoryAndTheIconFromBesideTheExecutable) {
+  const std::filesystem::path before = std::filesystem::current_path();
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vexhop-frame-test";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "Setting.ini") << "[ウィンドウモード]\r\nFullScreen=1\r\n";
+  std::filesystem::current_path(folder);
+
+  TestPlatform platform;
+  CGame game(platform, "Vexhop(Q)");
+  std::filesystem::current_path(before);
+  std::filesystem::remove_all(folder);
+
+  EXPECT_TRUE(game.fullScreen);
+  EXPECT_TRUE(platform.GameWindow()->IsFullScreen());
+  EXPECT_FALSE(platform.GameWindow()->IsCursorShown());
+  EXPECT_EQ(platform.iconFile, game.GetExeFolder() + "game.ico");
+  EXPECT_EQ(std::filesystem::path(game.GetExeFolder()), std::filesystem::path(VEXHOP_TREE).parent_path() / "tests/");
+}
+
 TEST(FrameTest, NoDeviceShowsTheOpenGlMessageAndExitsWithOne) {
   TestPlatform platform;
   platform.noDevice = true;
@@ -52,16 +73,16 @@ TEST(FrameTest, AltEnterSwitchesFullScreenForTheSessionAndBack) {
   ResetCountingGame game(platform);
   game.MsgProc(Event(WindowEvent::Type::ToggleFullScreen));
   EXPECT_TRUE(game.fullScreen);
-  EXPECT_TRUE(platform.window->IsFullScreen());
-  EXPECT_FALSE(platform.window->IsCursorShown());
+  EXPECT_TRUE(platform.GameWindow()->IsFullScreen());
+  EXPECT_FALSE(platform.GameWindow()->IsCursorShown());
   EXPECT_TRUE(game.GetDisplay()->GetPresentParity());
   EXPECT_EQ(game.lost, 1);
   EXPECT_EQ(game.reset, 1);
 
   game.MsgProc(Event(WindowEvent::Type::ToggleFullScreen));
   EXPECT_FALSE(game.fullScreen);
-  EXPECT_FALSE(platform.window->IsFullScreen());
-  EXPECT_TRUE(platform.window->IsCursorShown());
+  EXPECT_FALSE(platform.GameWindow()->IsFullScreen());
+  EXPECT_TRUE(platform.GameWindow()->IsCursorShown());
   EXPECT_EQ(game.reset, 2);
 }
 

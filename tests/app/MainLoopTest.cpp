@@ -16,14 +16,14 @@ class CountingGame final : public CGame {
  public:
   // Times are counted from the end of construction, which itself presents once.
   explicit CountingGame(TestPlatform& platform)
-      : CGame(platform, "Vexhop(Q)"), platform(platform), start(platform.clock.Nanoseconds()) {
+      : CGame(platform, "Vexhop(Q)"), platform(platform), start(platform.GetManualClock().Nanoseconds()) {
     confirmExit = false;
   }
 
   void At(double seconds, Type type) {
     WindowEvent event;
     event.type = type;
-    platform.window->PostAt(start * 1e-9 + seconds, event);
+    platform.GameWindow()->PostAt(start * 1e-9 + seconds, event);
   }
 
   std::vector<double> moves, draws;
@@ -48,7 +48,7 @@ class CountingGame final : public CGame {
   }
 
  private:
-  double Now() const { return (platform.clock.Nanoseconds() - start) * 1e-9; }
+  double Now() const { return (platform.GetManualClock().Nanoseconds() - start) * 1e-9; }
   TestPlatform& platform;
   int64_t start;
   int movesSinceDraw = 0;
@@ -65,7 +65,7 @@ TEST(MainLoopTest, AtSixtyHertzPresentPacesOneDrawPerRefresh) {
   CountingGame game(platform);
   // One slow picture that takes three refreshes.
   game.onDraw = [&] {
-    if (game.draws.size() == 100) platform.clock.Advance(2.0 / 60.0);
+    if (game.draws.size() == 100) platform.GetManualClock().Advance(2.0 / 60.0);
   };
   game.At(10.0, Type::Close);
   game.Run();
@@ -101,7 +101,7 @@ TEST(MainLoopTest, WithoutFrameSkipEveryDrawHasExactlyOneMove) {
   CountingGame game(platform);
   game.frameSkip = false;
   game.onDraw = [&] {
-    if (game.draws.size() == 100) platform.clock.Advance(0.5);
+    if (game.draws.size() == 100) platform.GetManualClock().Advance(0.5);
   };
   game.At(5.0, Type::Close);
   game.Run();

@@ -1,7 +1,6 @@
 #pragma once
-// A headless bundle for frame tests: a manual clock, a headless window and a
-// mock device whose Present waits for the display's next refresh by moving
-// the clock on, as vertical sync would.
+// The headless bundle with a mock device whose Present waits for the
+// display's next refresh by moving the clock on, as vertical sync would.
 
 #include <gmock/gmock.h>
 
@@ -10,45 +9,38 @@
 #include <string>
 #include <vector>
 
-#include "app/Platform.h"
-#include "input/InputSource.h"
-#include "platform/HeadlessWindow.h"
-#include "platform/ManualClock.h"
 #include "app/MockRenderDevice.h"
+#include "platform/HeadlessPlatform.h"
 #include "util/Dialog.h"
 
-class TestPlatform final : public Platform {
+class TestPlatform final : public HeadlessPlatform {
  public:
-  // refreshRate 0: presenting does not wait.
-  explicit TestPlatform(int refreshRate = 60, ManualClock clockKind = ManualClock())
-      : clock(clockKind), refreshRate(refreshRate) {}
+  using HeadlessPlatform::HeadlessPlatform;
 
-  std::unique_ptr<Window> CreateGameWindow(const std::string& title, int, int, const std::string&) override {
+  std::unique_ptr<Window> CreateGameWindow(const std::string& title, int width, int height,
+                                           const std::string& iconPath) override {
     windowTitle = title;
-    auto made = std::make_unique<HeadlessWindow>(clock, refreshRate);
-    window = made.get();
-    return made;
+    iconFile = iconPath;
+    return HeadlessPlatform::CreateGameWindow(title, width, height, iconPath);
   }
-  std::unique_ptr<RenderDevice> CreateRenderDevice(Window&) override {
+  std::unique_ptr<RenderDevice> CreateRenderDevice(Window& window) override {
     if (noDevice) return nullptr;
     auto made = std::make_unique<::testing::NiceMock<MockRenderDevice>>();
     device = made.get();
-    ON_CALL(*device, Present()).WillByDefault([this] {
-      if (refreshRate > 0) clock.Advance(1.0 / refreshRate);
+    const int refreshRate = window.RefreshRate();
+    ON_CALL(*device, Present()).WillByDefault([this, refreshRate] {
+      if (refreshRate > 0) GetManualClock().Advance(1.0 / refreshRate);
       return true;
     });
     if (onDeviceMade) onDeviceMade(*device);
     return made;
   }
-  std::unique_ptr<InputSource> CreateInputSource(Window&) override { return nullptr; }
-  Clock& GetClock() override { return clock; }
 
-  ManualClock clock;
-  int refreshRate;
+  double Seconds() { return GetManualClock().Nanoseconds() * 1e-9; }
+
   bool noDevice = false;
   std::function<void(MockRenderDevice&)> onDeviceMade;
-  std::string windowTitle;
-  HeadlessWindow* window = nullptr;
+  std::string windowTitle, iconFile;
   ::testing::NiceMock<MockRenderDevice>* device = nullptr;
 };
 
