@@ -28,3 +28,12 @@ uint32_t XAnimationSet::LastTime() const {
 }
 
 Quat QuatFromRotationKey(float w, float x, float y, float z) { return {-x, -y, -z, w}; }
+
+std::vector<Matrix> XScene::BindPose() const {
+  std::vector<Matrix> combined(frames.size());
+  for (size_t i = 0; i < frames.size(); ++i) {
+    const XFrame& frame = frames[i];
+    combined[i] = frame.parent < 0 ? frame.transform : frame.transform * combined[frame.parent];
+  }
+  return combined;
+}

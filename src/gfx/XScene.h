@@ -103,6 +103,8 @@ struct XScene {
   std::optional<uint32_t> ticksPerSecond;  // AnimTicksPerSecond, when the file gives it
 
   uint32_t TicksPerSecond() const { return ticksPerSecond.value_or(4800); }
+  // Each frame's matrix relative to the root in the pose the file gives.
+  std::vector<Matrix> BindPose() const;
 };
 
 const char* EncodingName(XEncoding encoding);
