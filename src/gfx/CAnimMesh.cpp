@@ -3,6 +3,7 @@
 #include "gfx/CMesh.h"
 #include "gfx/WorldMatrix.h"
 #include "gfx/XFileError.h"
+#include "util/Path.h"
 
 CAnimMesh::CAnimMesh(RenderDevice* device, const std::string& path) : device_(device) {
   try {
@@ -26,7 +27,7 @@ void CAnimMesh::Load(const std::string& path) {
   std::vector<std::string> names;
   for (const Frame& frame : frames_) names.push_back(frame.name);
 
-  ModelTextures textures(*device_, ModelFolder(path));
+  ModelTextures textures(*device_, DirectoryOf(path));
   containers_.reserve(scene.meshes.size());
   for (const XMesh& mesh : scene.meshes) {
     int frame = mesh.frame < 0 ? looseRoot : mesh.frame;

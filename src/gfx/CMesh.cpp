@@ -5,6 +5,7 @@
 #include "gfx/WorldMatrix.h"
 #include "gfx/XFileError.h"
 #include "util/Dialog.h"
+#include "util/Path.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void CMesh::Load(const std::string& path) {
     std::vector<XMaterial> own = MaterialsOf(mesh);
     fileMaterials.insert(fileMaterials.end(), own.begin(), own.end());
   }
-  ModelTextures textures(*device_, ModelFolder(path));
+  ModelTextures textures(*device_, DirectoryOf(path));
   materials_ = LoadMaterials(fileMaterials, textures);
   subsets_ = SortByMaterial(geometry, materials_.Count());
   MeshFormat format;

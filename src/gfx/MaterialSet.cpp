@@ -14,11 +14,6 @@ Material DrawnMaterial(const XMaterial& file) {
 
 }  // namespace
 
-std::string ModelFolder(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
-
 std::string BaseName(const std::string& path) {
   size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -40,8 +40,5 @@ MaterialSet LoadMaterials(const std::vector<XMaterial>& materials, ModelTextures
 // for a mesh that has none, so that it stays visible.
 std::vector<XMaterial> MaterialsOf(const XMesh& mesh);
 
-// The folder of a model file, up to and including its last separator.
-std::string ModelFolder(const std::string& path);
-
 // The last part of a path whose parts are separated by '\' or '/'.
 std::string BaseName(const std::string& path);
