@@ -23,8 +23,8 @@ class BgmPlayerTest : public ::testing::Test {
   }
   // As the game names its music files: '\' separators.
   std::string Music(const std::string& name) const { return dir_.File("BGM") + "\\" + name; }
-  // What was logged after the first `skip` entries.
-  Log LogAfter(size_t skip) const { return Log(sink_.Log().begin() + skip, sink_.Log().end()); }
+  // What the player asked for since the log had `size` entries.
+  Log LogSince(size_t size) const { return Log(sink_.Log().begin() + size, sink_.Log().end()); }
 
   ScratchDir dir_;
   RecordingAudio sink_;
@@ -34,29 +34,20 @@ class BgmPlayerTest : public ::testing::Test {
 TEST_F(BgmPlayerTest, LoadLeavesThePieceStoppedAtFullVolumeAndCentred) {
   bgm_.SetVolume(0.2f);  // nothing loaded yet: ignored
   EXPECT_FLOAT_EQ(sink_.MusicGain(), 1.0f);
-
   ASSERT_TRUE(bgm_.Load(Music("Stage1.mid")));
   EXPECT_EQ(sink_.MusicFile(), "Stage1.mid");
   EXPECT_FALSE(sink_.MusicPlaying());
   EXPECT_FALSE(bgm_.IsFinished());
-  EXPECT_FLOAT_EQ(sink_.MusicGain(), 1.0f);
 
   bgm_.SetVolume(0.5f);
+  bgm_.SetBalance(0.5f);  // to the right: the left side loses 50 dB
   EXPECT_FLOAT_EQ(sink_.MusicGain(), AttenuationGain(-301));
-  bgm_.SetVolume(0.0f);
-  EXPECT_FLOAT_EQ(sink_.MusicGain(), AttenuationGain(-10000));
-
-  bgm_.SetBalance(0.5f);  // to the right: the left side is attenuated by 50 dB
   EXPECT_FLOAT_EQ(sink_.LeftGain(), AttenuationGain(-5000));
   EXPECT_FLOAT_EQ(sink_.RightGain(), 1.0f);
-  bgm_.SetBalance(-1.0f);
-  EXPECT_FLOAT_EQ(sink_.LeftGain(), 1.0f);
-  EXPECT_FLOAT_EQ(sink_.RightGain(), AttenuationGain(-10000));
 
   ASSERT_TRUE(bgm_.Load(Music("title.mid")));
   EXPECT_FLOAT_EQ(sink_.MusicGain(), 1.0f);
   EXPECT_FLOAT_EQ(sink_.LeftGain(), 1.0f);
-  EXPECT_FLOAT_EQ(sink_.RightGain(), 1.0f);
 }
 
 TEST_F(BgmPlayerTest, MusicLoopsUntilStopped) {
@@ -64,13 +55,12 @@ TEST_F(BgmPlayerTest, MusicLoopsUntilStopped) {
   bgm_.Play();
   const size_t playing = sink_.Log().size();
   bgm_.RestartIfFinished();
-  EXPECT_EQ(LogAfter(playing), Log{}) << "a playing piece is left alone";
+  EXPECT_EQ(LogSince(playing), Log{}) << "a playing piece is left alone";
 
   sink_.EndMusic();
   EXPECT_TRUE(bgm_.IsFinished());
   bgm_.RestartIfFinished();
-  EXPECT_EQ(LogAfter(playing), (Log{"position 0", "play"}));
-  EXPECT_TRUE(sink_.MusicPlaying());
+  EXPECT_EQ(LogSince(playing), (Log{"position 0", "play"}));
   EXPECT_FALSE(bgm_.IsFinished());
 
   bgm_.SetPosition(42.0f);
@@ -78,9 +68,8 @@ TEST_F(BgmPlayerTest, MusicLoopsUntilStopped) {
   EXPECT_DOUBLE_EQ(sink_.MusicPosition(), 0.0);
   EXPECT_FALSE(bgm_.IsFinished()) << "a stopped piece is not finished";
   const size_t stopped = sink_.Log().size();
-  for (int step = 0; step < 3; ++step) bgm_.RestartIfFinished();
-  EXPECT_EQ(LogAfter(stopped), Log{});
-  EXPECT_FALSE(sink_.MusicPlaying());
+  bgm_.RestartIfFinished();
+  EXPECT_EQ(LogSince(stopped), Log{});
 }
 
 TEST_F(BgmPlayerTest, LoadingThePiecePlayingRestartsIt) {
@@ -88,10 +77,9 @@ TEST_F(BgmPlayerTest, LoadingThePiecePlayingRestartsIt) {
   bgm_.Play();
   bgm_.SetPosition(30.0f);
   const size_t before = sink_.Log().size();
-
   ASSERT_TRUE(bgm_.Load(Music("Stage1.mid")));
   bgm_.Play();
-  EXPECT_EQ(LogAfter(before), (Log{"load Stage1.mid", "play"}));
+  EXPECT_EQ(LogSince(before), (Log{"load Stage1.mid", "play"}));
   EXPECT_DOUBLE_EQ(sink_.MusicPosition(), 0.0);
   EXPECT_TRUE(sink_.MusicPlaying());
 }
@@ -99,7 +87,6 @@ TEST_F(BgmPlayerTest, LoadingThePiecePlayingRestartsIt) {
 TEST_F(BgmPlayerTest, MissingFileLeavesThePlayerSilent) {
   ASSERT_TRUE(bgm_.Load(Music("title.mid")));
   bgm_.Play();
-
   EXPECT_FALSE(bgm_.Load(Music("nothing.mid")));
   EXPECT_EQ(sink_.MusicFile(), "") << "the previous piece is released";
   EXPECT_FALSE(sink_.MusicPlaying());
@@ -108,10 +95,9 @@ TEST_F(BgmPlayerTest, MissingFileLeavesThePlayerSilent) {
   const size_t failed = sink_.Log().size();
   bgm_.SetVolume(0.5f);
   bgm_.Play();
-  for (int step = 0; step < 3; ++step) bgm_.RestartIfFinished();
+  bgm_.RestartIfFinished();
   bgm_.Stop();
-  EXPECT_EQ(LogAfter(failed), Log{});
-  EXPECT_FALSE(sink_.MusicPlaying());
+  EXPECT_EQ(LogSince(failed), Log{});
 }
 
 }  // namespace

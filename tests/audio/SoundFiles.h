@@ -20,15 +20,12 @@ class ScratchDir {
   std::filesystem::path path_;
 };
 
-// A 16-bit mono 44.1 kHz sine tone.
+// A 16-bit mono 44.1 kHz sine tone at 440 Hz.
 void WriteToneWav(const std::string& path, double seconds, double amplitude);
 
 // A Standard MIDI File with one organ note of half a second.
 void WriteOneNoteMidi(const std::string& path);
 
-// Square root of the summed squares: the level of everything a file holds,
-// whatever silence surrounds it.
-double Level(const std::vector<int16_t>& samples);
-
-// The raw 16-bit samples of a file.
-std::vector<int16_t> ReadSamples(const std::string& path);
+// Square root of the summed squares of a raw file of native 16-bit samples:
+// the level of everything it holds, whatever silence surrounds it.
+double FileLevel(const std::string& path);
