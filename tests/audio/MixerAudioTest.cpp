@@ -1,6 +1,7 @@
 // Real output through SDL's "disk" audio driver, which writes what the mixer
 // plays into a raw file (native 16-bit stereo, 44.1 kHz) at the pace of a
-// real device, so each render is kept short.
+// real device, so each render is kept short. Renders are measured in output
+// written, not in time waited, so a busy machine cannot cut a sound short.
 
 #include "platform/MixerAudio.h"
 
@@ -8,6 +9,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "audio/Attenuation.h"
@@ -32,13 +34,26 @@ class MixerAudioTest : public ::testing::Test {
   // device runs, closes it and returns the level of what it wrote.
   template <typename Play>
   double RenderLevel(Play play) {
-    const std::string output = dir_.File("render" + std::to_string(renders_++) + ".raw");
-    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    output_ = dir_.File("render" + std::to_string(renders_++) + ".raw");
+    setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
     auto mixer = MixerAudio::Open();
     if (!mixer) ADD_FAILURE() << "the disk audio driver did not open";
     if (mixer) play(*mixer);
     mixer.reset();
-    return FileLevel(output);
+    return FileLevel(output_);
+  }
+
+  // Lets the device write `seconds` more of output.
+  void Listen(double seconds) const {
+    const auto target = OutputSize() + static_cast<std::uintmax_t>(seconds * 44100) * 4;
+    for (int i = 0; i < 2000 && OutputSize() < target; ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_GE(OutputSize(), target) << "the disk driver stalled";
+  }
+
+  std::uintmax_t OutputSize() const {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(output_, error);
+    return error ? 0 : size;
   }
 
   double MusicLevel(float volume) {
@@ -47,7 +62,7 @@ class MixerAudioTest : public ::testing::Test {
       EXPECT_TRUE(bgm.Load(dir_.File("piece.mid")));
       bgm.SetVolume(volume);
       bgm.Play();
-      std::this_thread::sleep_for(1200ms);  // the note and most of its release
+      Listen(1.0);  // the note and most of its release
     });
   }
 
@@ -59,11 +74,12 @@ class MixerAudioTest : public ::testing::Test {
       EXPECT_TRUE(tone.IsLoaded());
       se.SetVolume(volume);
       for (int i = 0; i < playsInOneStep; ++i) se.Play(tone);
-      std::this_thread::sleep_for(400ms);
+      Listen(0.3);
     });
   }
 
   ScratchDir dir_;
+  std::string output_;
   int renders_ = 0;
 };
 
@@ -88,7 +104,7 @@ TEST_F(MixerAudioTest, PieceEndsLoopsAndStops) {
     EXPECT_FALSE(bgm.IsFinished()) << "loaded and never started";
     bgm.Play();
     auto waitForEnd = [&] {
-      for (int i = 0; i < 200 && !bgm.IsFinished(); ++i) std::this_thread::sleep_for(10ms);
+      for (int i = 0; i < 1000 && !bgm.IsFinished(); ++i) std::this_thread::sleep_for(10ms);
       return bgm.IsFinished();
     };
     ASSERT_TRUE(waitForEnd());
@@ -97,7 +113,7 @@ TEST_F(MixerAudioTest, PieceEndsLoopsAndStops) {
     ASSERT_TRUE(waitForEnd());
     bgm.RestartIfFinished();
     bgm.Stop();
-    std::this_thread::sleep_for(300ms);
+    Listen(0.3);
     EXPECT_FALSE(bgm.IsFinished()) << "a stopped piece is not finished";
   });
 }
