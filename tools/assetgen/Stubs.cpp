@@ -1,4 +1,3 @@
 #include "Pictures.h"
-void WriteMenuPictures(const std::string&) {}
 void WriteScreens(const std::string&) {}
 void WriteIcon(const std::string&) {}
