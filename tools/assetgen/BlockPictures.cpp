@@ -29,7 +29,9 @@ void Bevel(Canvas& c, float x, float y, float w, float h, float depth, float str
   });
 }
 
-Canvas BrickBlock(bool cracked) {
+}  // namespace
+
+Canvas BrickTile(bool cracked) {
   Canvas c(int(kBw), int(kBh), Palette::Ink);
   const float u = kSS;
   // Three courses of bricks, staggered, with mortar between.
@@ -78,7 +80,7 @@ Canvas BrickBlock(bool cracked) {
   return c.Downsample(kSS);
 }
 
-Canvas SteelBlock() {
+Canvas SteelTile() {
   Canvas c(int(kBw), int(kBh), Palette::Ink);
   const float u = kSS;
   Mask plate = RoundRect(u, u, kBw - 2 * u, kBh - 2 * u, 3 * u);
@@ -106,6 +108,8 @@ Canvas SteelBlock() {
   c.Fill(Subtract(Rect(0, 0, kBw, kBh), RoundRect(u, u, kBw - 2 * u, kBh - 2 * u, 3 * u)), Palette::Ink);
   return c.Downsample(kSS);
 }
+
+namespace {
 
 // One cell of the explosion: t runs from 0 (the flash) to 1 (the last wisps).
 Canvas Blast(float t, uint32_t seed) {
@@ -162,9 +166,9 @@ Canvas ExplosionStrip() {
 
 void WriteBlockPictures(const std::string& treeDir) {
   Canvas wall(100, 46);
-  wall.Draw(BrickBlock(false), 0, 0);
-  wall.Draw(BrickBlock(true), 50, 0);
+  wall.Draw(BrickTile(false), 0, 0);
+  wall.Draw(BrickTile(true), 50, 0);
   WritePng(wall, AssetPath(treeDir, "Texture", "wall.png"));
-  WritePng(SteelBlock(), AssetPath(treeDir, "Texture", "stone1.png"));
+  WritePng(SteelTile(), AssetPath(treeDir, "Texture", "stone1.png"));
   WritePng(ExplosionStrip(), AssetPath(treeDir, "Texture", "bomb.png"));
 }

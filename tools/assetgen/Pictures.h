@@ -23,3 +23,5 @@ void WriteIcon(const std::string& treeDir);           // bin/game.ico
 
 // Pictures shared between generators.
 Canvas GolemHead(int size);  // the player's face, as on the lives icon
+Canvas BrickTile(bool cracked);  // one 50 x 46 breakable block
+Canvas SteelTile();              // one 50 x 46 hard block

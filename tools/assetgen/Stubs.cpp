@@ -1,3 +1,0 @@
-#include "Pictures.h"
-void WriteScreens(const std::string&) {}
-void WriteIcon(const std::string&) {}
