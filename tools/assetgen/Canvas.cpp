@@ -23,30 +23,66 @@ Rgba Shade(const Rgba& c, float factor) {
 
 // ---------------------------------------------------------------- masks
 
-Mask Grow(const Mask& m, float radius) {
-  int r = int(std::ceil(radius)) + 1;
-  Mask out(m.x0 - r, m.y0 - r, m.w + 2 * r, m.h + 2 * r);
-  // Distance-weighted max over a disc: a coverage c at distance d still
-  // counts as min(1, c + radius - d), which keeps the outline anti-aliased.
-  std::vector<std::pair<int, int>> offsets;
-  std::vector<float> slack;
-  for (int dy = -r; dy <= r; ++dy)
-    for (int dx = -r; dx <= r; ++dx) {
-      float d = std::sqrt(float(dx * dx + dy * dy));
-      if (d <= radius + 1) {
-        offsets.push_back({dx, dy});
-        slack.push_back(radius - d);
-      }
+// Squared distance along one line to the nearest marked sample (the lower
+// envelope of parabolas, Felzenszwalb & Huttenlocher).
+static void DistanceLine(const std::vector<float>& f, std::vector<float>& d, std::vector<int>& v, std::vector<float>& z) {
+  int n = int(f.size()), k = 0;
+  v[0] = 0;
+  z[0] = -1e20f;
+  z[1] = 1e20f;
+  for (int q = 1; q < n; ++q) {
+    float s;
+    while (true) {
+      int p = v[size_t(k)];
+      s = ((f[size_t(q)] + float(q * q)) - (f[size_t(p)] + float(p * p))) / float(2 * q - 2 * p);
+      if (s > z[size_t(k)] || k == 0) break;
+      --k;
     }
+    if (s <= z[size_t(k)]) s = z[size_t(k)];
+    ++k;
+    v[size_t(k)] = q;
+    z[size_t(k)] = s;
+    z[size_t(k) + 1] = 1e20f;
+  }
+  k = 0;
+  for (int q = 0; q < n; ++q) {
+    while (z[size_t(k) + 1] < float(q)) ++k;
+    int p = v[size_t(k)];
+    d[size_t(q)] = float((q - p) * (q - p)) + f[size_t(p)];
+  }
+}
+
+Mask Grow(const Mask& m, float radius) {
+  int r = int(std::ceil(radius)) + 2;
+  Mask out(m.x0 - r, m.y0 - r, m.w + 2 * r, m.h + 2 * r);
+  // Distance from every pixel to the nearest pixel at least half covered.
+  const float far = 1e20f;
+  std::vector<float> dist(out.a.size(), far);
   for (int y = 0; y < m.h; ++y)
-    for (int x = 0; x < m.w; ++x) {
-      float c = m.a[size_t(y) * m.w + x];
-      if (c <= 0) continue;
-      for (size_t i = 0; i < offsets.size(); ++i) {
-        float v = std::clamp(c + slack[i], 0.0f, 1.0f);
-        float& o = out.a[size_t(y + r + offsets[i].second) * out.w + (x + r + offsets[i].first)];
-        o = std::max(o, v);
-      }
+    for (int x = 0; x < m.w; ++x)
+      if (m.a[size_t(y) * m.w + x] >= 0.5f) dist[size_t(y + r) * out.w + (x + r)] = 0;
+  size_t longest = size_t(std::max(out.w, out.h));
+  std::vector<float> f(longest), d(longest), z(longest + 1);
+  std::vector<int> v(longest);
+  for (int x = 0; x < out.w; ++x) {
+    f.resize(size_t(out.h));
+    d.resize(size_t(out.h));
+    for (int y = 0; y < out.h; ++y) f[size_t(y)] = dist[size_t(y) * out.w + x];
+    DistanceLine(f, d, v, z);
+    for (int y = 0; y < out.h; ++y) dist[size_t(y) * out.w + x] = d[size_t(y)];
+  }
+  for (int y = 0; y < out.h; ++y) {
+    f.resize(size_t(out.w));
+    d.resize(size_t(out.w));
+    for (int x = 0; x < out.w; ++x) f[size_t(x)] = dist[size_t(y) * out.w + x];
+    DistanceLine(f, d, v, z);
+    for (int x = 0; x < out.w; ++x) dist[size_t(y) * out.w + x] = d[size_t(x)];
+  }
+  for (int y = 0; y < out.h; ++y)
+    for (int x = 0; x < out.w; ++x) {
+      size_t i = size_t(y) * out.w + x;
+      float grown = std::clamp(radius + 1.0f - std::sqrt(dist[i]), 0.0f, 1.0f);
+      out.a[i] = std::max(grown, m.At(out.x0 + x, out.y0 + y));
     }
   return out;
 }
@@ -228,7 +264,7 @@ void WritePng(const Canvas& canvas, const std::string& path) {
     throw std::runtime_error("libpng failed on " + path);
   }
   png_init_io(png, file.get());
-  png_set_compression_level(png, 9);
+  png_set_compression_level(png, 6);
   png_set_IHDR(png, info, png_uint_32(canvas.Width()), png_uint_32(canvas.Height()), 8, PNG_COLOR_TYPE_RGBA,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_rows(png, info, rows.data());

@@ -22,14 +22,13 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 Canvas Badge(int size) {
-  const int k = 4, s = size * k;
-  Canvas big(s, s);
-  float r = float(s) / 2;
-  big.Fill(Circle(r, r, r - 0.5f * k), Palette::Ink);
-  big.Fill(Circle(r, r, r - 1.5f * k), RadialGradient{r * 0.7f, r * 0.6f, r * 1.3f, Hex(0x6A5FD0), Palette::Night});
-  Canvas head = GolemHead(s * 15 / 16);
-  big.Draw(head, (s - head.Width()) / 2, (s - head.Height()) / 2 - s / 24);
-  return big.Downsample(k);
+  Canvas badge(size, size);
+  float r = float(size) / 2;
+  badge.Fill(Circle(r, r, r - 0.5f), Palette::Ink);
+  badge.Fill(Circle(r, r, r - 1.5f), RadialGradient{r * 0.7f, r * 0.6f, r * 1.3f, Hex(0x6A5FD0), Palette::Night});
+  Canvas head = GolemHead(size * 15 / 16);
+  badge.Draw(head, (size - head.Width()) / 2, (size - head.Height()) / 2 - size / 24);
+  return badge;
 }
 
 // BITMAPINFOHEADER, bottom-up BGRA rows, then the 1-bit transparency mask.

@@ -27,7 +27,8 @@ void Heading(Canvas& c, const std::string& text, float cx, float cy, float size,
   TextStyle style{Face::BoldOblique, size, 1.0f, size * 0.04f};
   Mask m = TextAt(style, text, cx, cy, Align::Centre);
   // A deep extrusion below right, then the outlined, graded face.
-  for (int i = int(size * 0.09f); i > 0; --i) c.Fill(Shifted(Grow(m, size * 0.06f), i, i), Hex(0x3B1F4F));
+  Mask rim = Grow(m, size * 0.06f);
+  for (int i = int(size * 0.09f); i > 0; --i) c.Fill(Shifted(rim, i, i), Hex(0x3B1F4F));
   PaintOutlinedGradient(c, m, top, bottom, {top, Palette::Ink, size * 0.06f, int(size * 0.12f), 0.45f});
   c.Fill(Subtract(m, Shifted(m, 0, int(size * 0.08f))), WithAlpha(Palette::White, 0.45f));
 }
