@@ -96,8 +96,7 @@ Canvas NightCastle() {
     for (float x = -20; x <= kW + 20; x += 20) ribbon.push_back({x, 120 + 40 * float(i) + 30 * std::sin(x / 120 + float(i))});
     c.Fill(Blur(Polyline(ribbon, 18), 10), WithAlpha(i == 1 ? Hex(0x8A6FE8) : Hex(0x4FD8B0), 0.35f));
   }
-  c.Fill(Circle(650, 110, 38), Hex(0xF2EFD8));
-  c.Fill(Circle(666, 100, 34), Hex(0x182050));
+  c.Fill(Subtract(Circle(650, 110, 38), Circle(666, 100, 34)), Hex(0xF2EFD8));
   PaintHills(c, 470, 40, 160, Hex(0x1A1C40), 82);
   // A castle silhouette with lit windows.
   const Rgba wall = Hex(0x141634);
@@ -127,8 +126,7 @@ Canvas SkyIslands() {
   return c;
 }
 
-void Background(const std::string& tree, const std::string& name, const Canvas& picture) {
-  WritePng(picture, AssetPath(tree, "Model", name + ".png"));
+StaticModel Background(const std::string& name) {
   MeshBuilder m(name);
   XMaterial mat = Colour(0xFFFFFF, 0, 1);
   mat.emissive[0] = mat.emissive[1] = mat.emissive[2] = 1;
@@ -138,15 +136,20 @@ void Background(const std::string& tree, const std::string& name, const Canvas& 
   // (u = 0) sits at +x. Scaled by (70, 60) this spans 160 x 120 units.
   const float hx = 160.0f / 2 / 70, hy = 120.0f / 2 / 60;
   m.Quad({hx, hy, 0}, {-hx, hy, 0}, {-hx, -hy, 0}, {hx, -hy, 0}, {0, 0}, {1, 1});
-  WriteStaticModel(tree, name, m);
+  return {name, m.Finish()};
 }
 
 }  // namespace
 
-void WriteBackgroundModels(const std::string& treeDir) {
-  Background(treeDir, "BG3", Meadow());
-  Background(treeDir, "BG2", Canyon());
-  Background(treeDir, "BG1", Cave());
-  Background(treeDir, "BG4", NightCastle());
-  Background(treeDir, "BG5", SkyIslands());
+std::vector<StaticModel> BackgroundModels() {
+  return {Background("BG1"), Background("BG2"), Background("BG3"), Background("BG4"), Background("BG5")};
+}
+
+void WriteBackgroundPictures(const std::string& treeDir) {
+  auto write = [&](const char* name, const Canvas& c) { WritePng(c, AssetPath(treeDir, "Model", std::string(name) + ".png")); };
+  write("BG3", Meadow());
+  write("BG2", Canyon());
+  write("BG1", Cave());
+  write("BG4", NightCastle());
+  write("BG5", SkyIslands());
 }

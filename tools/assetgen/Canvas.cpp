@@ -81,7 +81,7 @@ Mask Grow(const Mask& m, float radius) {
   for (int y = 0; y < out.h; ++y)
     for (int x = 0; x < out.w; ++x) {
       size_t i = size_t(y) * out.w + x;
-      float grown = std::clamp(radius + 1.0f - std::sqrt(dist[i]), 0.0f, 1.0f);
+      float grown = std::clamp(radius + 0.5f - std::sqrt(dist[i]), 0.0f, 1.0f);
       out.a[i] = std::max(grown, m.At(out.x0 + x, out.y0 + y));
     }
   return out;

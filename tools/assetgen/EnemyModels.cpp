@@ -31,7 +31,7 @@ void Eyes(MeshBuilder& m, int white, int pupil, Vec3 centre, float spacing, floa
   }
 }
 
-void Needle(const std::string& tree) {
+StaticModel Needle() {
   MeshBuilder m("Needle");
   int red = m.AddMaterial(Colour(0xD8342A, 0.5f, 30)), white = m.AddMaterial(Colour(0xF4EEDD, 0.4f, 20));
   // A spinning top in red and white bands, its point on the ground.
@@ -49,10 +49,10 @@ void Needle(const std::string& tree) {
   }
   m.SetTransform(Move(0, 0.88f, 0));
   m.Lathe({{0.06f, 0}, {0.06f, 0.12f}, {0, 0.16f}}, 10);
-  WriteStaticModel(tree, "needle", m);
+  return {"needle", m.Finish()};
 }
 
-void Spring(const std::string& tree) {
+StaticModel Spring() {
   MeshBuilder m("Spring");
   const float floor = -1.0f;
   m.Use(m.AddMaterial(Colour(0x4A536B, 0.4f, 20)));
@@ -69,10 +69,10 @@ void Spring(const std::string& tree) {
   m.Use(m.AddMaterial(Colour(0xFFF4DC, 0.3f, 20)));
   m.SetTransform(Move(0, floor + 1.22f, 0));
   m.Lathe({{0.22f, -0.005f}, {0.34f, -0.005f}, {0.34f, 0.02f}, {0.22f, 0.02f}, {0.22f, -0.005f}}, 24, false, false);
-  WriteStaticModel(tree, "jump", m);
+  return {"jump", m.Finish()};
 }
 
-void Bomb(const std::string& tree) {
+StaticModel Bomb() {
   MeshBuilder m("Bomb");
   // Drawn at yaw 90: the model's -x side faces the camera, so the face goes there.
   m.Use(m.AddMaterial(Colour(0x2B2B3A, 0.9f, 50)));
@@ -98,10 +98,10 @@ void Bomb(const std::string& tree) {
     m.Sphere({e.x, e.y - 0.03f, e.z + 0.07f}, {0.07f, 0.09f, 0.05f}, 10, 6);
   }
   m.SetTransform(Matrix{});
-  WriteStaticModel(tree, "bomb", m);
+  return {"bomb", m.Finish()};
 }
 
-void Ghost(const std::string& tree) {
+StaticModel Ghost() {
   MeshBuilder m("Ghost");
   int body = m.AddMaterial(Glow(0xD9D4FF, 0.3f));
   m.Use(body);
@@ -116,12 +116,12 @@ void Ghost(const std::string& tree) {
     m.Use(pupil);
     m.Sphere({0.2f, -0.15f, 0.52f * facing}, {0.08f, 0.05f, 0.04f}, 10, 6);
   }
-  WriteStaticModel(tree, "ghost", m);
+  return {"ghost", m.Finish()};
 }
 
 // The ghosts' spawner: a portal ring facing the camera. It looks the same
 // when the game rolls it, and rests on the ground in any roll.
-void GhostPortal(const std::string& tree) {
+StaticModel GhostPortal() {
   MeshBuilder m("Portal");
   m.Use(m.AddMaterial(Colour(0x7B5CD6, 0.6f, 40)));
   m.Torus(0.56f, 0.14f, 32, 10);
@@ -135,10 +135,10 @@ void GhostPortal(const std::string& tree) {
     m.SetTransform(Matrix{});
     m.Sphere({0.56f * std::cos(a), 0.56f * std::sin(a), 0}, {0.08f, 0.08f, 0.16f}, 10, 6);
   }
-  WriteStaticModel(tree, "ghost_R", m);
+  return {"ghost_R", m.Finish()};
 }
 
-void Walker(const std::string& tree) {
+StaticModel Walker() {
   MeshBuilder m("Walker");
   const float floor = -0.75f;
   int red = m.AddMaterial(Colour(0xD8342A, 0.6f, 30));
@@ -163,11 +163,11 @@ void Walker(const std::string& tree) {
     m.Sphere({e.x, e.y, e.z + 0.03f}, {0.035f, 0.055f, 0.03f}, 8, 6);
   }
   m.SetTransform(Matrix{});
-  WriteStaticModel(tree, "daruma", m);
+  return {"daruma", m.Finish()};
 }
 
 // The walkers' spawner: a little red-roofed hut.
-void Hut(const std::string& tree) {
+StaticModel Hut() {
   MeshBuilder m("Hut");
   const float floor = -0.75f;
   m.Use(m.AddMaterial(Colour(0xC9B08A, 0.2f, 10)));
@@ -181,10 +181,10 @@ void Hut(const std::string& tree) {
   m.Use(m.AddMaterial(Colour(0xD9A21E, 0.7f, 40)));
   m.SetTransform(Move(0, floor + 1.6f, 0));
   m.Sphere({0, 0, 0}, {0.08f, 0.08f, 0.08f}, 10, 6);
-  WriteStaticModel(tree, "daruma_R", m);
+  return {"daruma_R", m.Finish()};
 }
 
-void Drill(const std::string& tree) {
+StaticModel Drill() {
   MeshBuilder m("Drill");
   m.Use(m.AddMaterial(Colour(0x2A2233, 0.3f, 20)));
   m.Lathe({{0, 0}, {0.46f, 0}, {0.48f, 0.1f}, {0, 0.1f}}, 20, true, false);
@@ -206,18 +206,11 @@ void Drill(const std::string& tree) {
   }
   bit.push_back({0, 1.38f});
   m.Lathe(bit, 16, false, false);
-  WriteStaticModel(tree, "doriru", m);
+  return {"doriru", m.Finish()};
 }
 
 }  // namespace
 
-void WriteEnemyModels(const std::string& treeDir) {
-  Needle(treeDir);
-  Spring(treeDir);
-  Bomb(treeDir);
-  Ghost(treeDir);
-  GhostPortal(treeDir);
-  Walker(treeDir);
-  Hut(treeDir);
-  Drill(treeDir);
+std::vector<StaticModel> EnemyModels() {
+  return {Needle(), Spring(), Bomb(), Ghost(), GhostPortal(), Walker(), Hut(), Drill()};
 }

@@ -40,8 +40,7 @@ void WriteAtlas(const AtlasSpec& spec, const std::string& path) {
   Canvas atlas(spec.cellWidth * count, spec.cellHeight);
   LabelLook look;
   look.outlineWidth = 2.0f;
-  look.shadowOffset = 1;
-  look.shadowAlpha = 0.6f;
+  look.shadowAlpha = 0;  // a soft shadow would spill into the next cell
   float capTop = (spec.cellHeight - spec.inkHeight) / 2;
   for (int i = 0; i < count; ++i) {
     std::string ch(1, spec.characters[size_t(i)]);
@@ -59,6 +58,6 @@ void WriteAtlas(const AtlasSpec& spec, const std::string& path) {
 }  // namespace
 
 void WriteFontAtlases(const std::string& treeDir) {
-  WriteAtlas({"0123456789", 20, 60, 13, 14, 32}, AssetPath(treeDir, "Font", "FontNumber.png"));
-  WriteAtlas({"ABCDEFGHIJKLMNOPQRSTUVWXYZ!?+-", 20, 50, 13, 15, 24}, AssetPath(treeDir, "Font", "FontEnglish.png"));
+  WriteAtlas({"0123456789", 20, 60, 12, 13, 29}, AssetPath(treeDir, "Font", "FontNumber.png"));
+  WriteAtlas({"ABCDEFGHIJKLMNOPQRSTUVWXYZ!?+-", 20, 50, 12, 13, 24}, AssetPath(treeDir, "Font", "FontEnglish.png"));
 }

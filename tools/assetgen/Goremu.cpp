@@ -252,11 +252,17 @@ std::vector<KeyPose> Build(bool below) {
 
 }  // namespace
 
-void WriteGoremu(const std::string& treeDir) {
+AnimatedModel Goremu() {
   XFrame root{"goremu", Matrix{}, {Body()}, {Skeleton(Hips)}};
-  std::vector<XAnimationSet> sets = {Bake("Idle", Idle()), Bake("Walk", Walk()), Bake("Cheer", Cheer()),
-                                     Bake("Build", Build(false)), Bake("BuildBelow", Build(true))};
-  std::string dir = "AnimModel/goremu";
+  return {root,
+          {Bake("Idle", Idle()), Bake("Walk", Walk()), Bake("Cheer", Cheer()), Bake("Build", Build(false)),
+           Bake("BuildBelow", Build(true))},
+          kTicks};
+}
+
+void WriteGoremu(const std::string& treeDir) {
+  const std::string dir = "AnimModel/goremu";
   WritePng(StoneTexture(), AssetPath(treeDir, dir, "goremu_stone.png"));
-  WriteXFile(AssetPath(treeDir, dir, "goremu.x"), {root}, sets, kTicks);
+  AnimatedModel model = Goremu();
+  WriteXFile(AssetPath(treeDir, dir, "goremu.x"), {model.root}, model.sets, model.ticksPerSecond);
 }

@@ -27,7 +27,7 @@ void Disc(MeshBuilder& m, const Matrix& place, float radius, float thickness, fl
             false);
 }
 
-void Key(const std::string& tree) {
+StaticModel Key() {
   MeshBuilder m("Key");
   m.Use(m.AddMaterial(Gold()));
   m.SetTransform(Move(0, 0.36f, 0));
@@ -39,11 +39,11 @@ void Key(const std::string& tree) {
   m.SetTransform(Move(0, 0.36f, 0));
   m.Use(m.AddMaterial(Glow(0xE0305A, 0.35f)));
   m.Sphere({0, 0, 0}, {0.12f, 0.12f, 0.12f}, 12, 8);
-  WriteStaticModel(tree, "key", m);
+  return {"key", m.Finish()};
 }
 
 // An alarm clock with a face on both sides and two bells.
-void Clock(const std::string& tree, const std::string& name, uint32_t body) {
+StaticModel Clock(const std::string& name, uint32_t body) {
   MeshBuilder m(name);
   int bodyMat = m.AddMaterial(Colour(body, 0.5f, 30));
   int faceMat = m.AddMaterial(Colour(0xF4EEDD, 0.1f, 8));
@@ -74,19 +74,19 @@ void Clock(const std::string& tree, const std::string& name, uint32_t body) {
   }
   m.SetTransform(Move(0, 0.6f, 0));
   m.Sphere({0, 0, 0}, {0.06f, 0.06f, 0.06f}, 10, 6);
-  WriteStaticModel(tree, name, m);
+  return {name, m.Finish()};
 }
 
-void SingleDisc(const std::string& tree) {
+StaticModel SingleDisc() {
   MeshBuilder m("Disc");
   m.Use(m.AddMaterial(Colour(0xB9B4E8, 0.9f, 60)));
   Disc(m, Matrix{}, 1.0f, 0.08f, 0.16f);
   m.Use(m.AddMaterial(Gold()));
   Disc(m, Matrix{}, 0.4f, 0.1f, 0.16f);
-  WriteStaticModel(tree, "CD", m);
+  return {"CD", m.Finish()};
 }
 
-void DiscStack(const std::string& tree) {
+StaticModel DiscStack() {
   MeshBuilder m("Discs");
   int silver = m.AddMaterial(Colour(0xB9B4E8, 0.9f, 60));
   int gold = m.AddMaterial(Gold());
@@ -99,10 +99,10 @@ void DiscStack(const std::string& tree) {
     m.Use(gold);
     Disc(m, place, 0.3f, 0.09f, 0.12f);
   }
-  WriteStaticModel(tree, "CDs", m);
+  return {"CDs", m.Finish()};
 }
 
-void Heart(const std::string& tree) {
+StaticModel Heart() {
   MeshBuilder m("Heart");
   std::vector<Pt2> outline;
   for (int i = 0; i < 48; ++i) {
@@ -116,10 +116,10 @@ void Heart(const std::string& tree) {
   m.Use(m.AddMaterial(Glow(0xFFFFFF, 0.5f)));
   m.SetTransform(Move(-0.35f, 0.4f, 0));
   m.Sphere({0, 0, 0}, {0.12f, 0.08f, 0.19f}, 10, 6);
-  WriteStaticModel(tree, "1up", m);
+  return {"1up", m.Finish()};
 }
 
-void Cross(const std::string& tree) {
+StaticModel Cross() {
   MeshBuilder m("Cross");
   // Built facing +z, then turned so it faces the camera at the game's fixed
   // yaw of 270 degrees.
@@ -131,11 +131,11 @@ void Cross(const std::string& tree) {
   m.Use(m.AddMaterial(Colour(0xFFF4DC, 0.2f, 10)));
   m.SetTransform(TurnY(90));
   m.Sphere({0, 0, 0}, {0.16f, 0.16f, 0.16f}, 12, 8);
-  WriteStaticModel(tree, "batu", m);
+  return {"batu", m.Finish()};
 }
 
 // Floor spikes: a plate on the ground with a cluster of cones.
-void FloorSpikes(const std::string& tree) {
+StaticModel FloorSpikes() {
   MeshBuilder m("Spikes");
   const float floor = -5.0f / 4;
   m.Use(m.AddMaterial(Colour(0x4A536B, 0.3f, 20)));
@@ -147,11 +147,11 @@ void FloorSpikes(const std::string& tree) {
     m.SetTransform(Move(s[0], floor + 0.1f, s[1]));
     m.Lathe({{0.2f, 0}, {0.02f, s[2] - 0.04f}, {0, s[2]}}, 12);
   }
-  WriteStaticModel(tree, "needle2", m);
+  return {"needle2", m.Finish()};
 }
 
 // A floating spiked ball.
-void SpikeBall(const std::string& tree) {
+StaticModel SpikeBall() {
   MeshBuilder m("SpikeBall");
   m.Use(m.AddMaterial(Colour(0x5B4A7A, 0.5f, 30)));
   m.Sphere({0, 0, 0}, {0.45f, 0.45f, 0.45f}, 20, 12);
@@ -165,12 +165,12 @@ void SpikeBall(const std::string& tree) {
     m.SetTransform(TurnX(tilt) * TurnY(swing));
     m.Lathe({{0.14f, 0.35f}, {0.02f, 0.86f}, {0, 0.9f}}, 10);
   }
-  WriteStaticModel(tree, "needle3", m);
+  return {"needle3", m.Finish()};
 }
 
 // The door frame with a glowing way through behind the leaves; the leaves
 // hinge at x = +-1 (5 world units either side of the door's centre).
-void DoorFrame(const std::string& tree) {
+StaticModel DoorFrame() {
   MeshBuilder m("DoorFrame");
   const float floor = -1.0f, top = 0.92f;
   m.Use(m.AddMaterial(Colour(0x8E8AA0, 0.3f, 20)));
@@ -182,11 +182,11 @@ void DoorFrame(const std::string& tree) {
   m.Use(m.AddMaterial(Glow(0x5FF2E0, 0.5f)));
   m.SetTransform(Move(0, top + 0.23f, 0.15f));
   m.Sphere({0, 0, 0}, {0.07f, 0.07f, 0.03f}, 10, 6);
-  WriteStaticModel(tree, "door", m);
+  return {"door", m.Finish()};
 }
 
 // One leaf: hinge at x = 0, reaching `side` (-1 or +1) to the centre.
-void DoorLeaf(const std::string& tree, const std::string& name, float side) {
+StaticModel DoorLeaf(const std::string& name, float side) {
   MeshBuilder m(name);
   auto span = [&](float a, float b, float y0, float y1, float z0, float z1) {
     m.Box({std::min(a * side, b * side), y0, z0}, {std::max(a * side, b * side), y1, z1});
@@ -199,23 +199,14 @@ void DoorLeaf(const std::string& tree, const std::string& name, float side) {
   m.Use(m.AddMaterial(Gold()));
   m.SetTransform(Move(side * 0.82f, -0.05f, 0));
   m.Sphere({0, 0, 0}, {0.07f, 0.07f, 0.11f}, 10, 6);
-  WriteStaticModel(tree, name, m);
+  return {name, m.Finish()};
 }
 
 }  // namespace
 
-void WriteItemModels(const std::string& treeDir) {
-  Key(treeDir);
-  Clock(treeDir, "tokei", 0x4CB050);
-  Clock(treeDir, "red_tokei", 0xD8342A);
-  Clock(treeDir, "blue_tokei", 0x3A6FD8);
-  SingleDisc(treeDir);
-  DiscStack(treeDir);
-  Heart(treeDir);
-  Cross(treeDir);
-  FloorSpikes(treeDir);
-  SpikeBall(treeDir);
-  DoorFrame(treeDir);
-  DoorLeaf(treeDir, "door_L", -1);
-  DoorLeaf(treeDir, "door_R", 1);
+std::vector<StaticModel> ItemModels() {
+  return {Key(),         Clock("tokei", 0x4CB050), Clock("red_tokei", 0xD8342A), Clock("blue_tokei", 0x3A6FD8),
+          SingleDisc(),  DiscStack(),              Heart(),                    Cross(),
+          FloorSpikes(), SpikeBall(),              DoorFrame(),                DoorLeaf("door_L", -1),
+          DoorLeaf("door_R", 1)};
 }

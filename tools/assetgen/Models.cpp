@@ -10,15 +10,13 @@ Matrix TurnX(float degrees) { return MatrixRotationX(degrees * std::numbers::pi_
 Matrix TurnY(float degrees) { return MatrixRotationY(degrees * std::numbers::pi_v<float> / 180); }
 Matrix TurnZ(float degrees) { return MatrixRotationZ(degrees * std::numbers::pi_v<float> / 180); }
 
-void WriteStaticModel(const std::string& treeDir, const std::string& name, MeshBuilder& mesh) {
-  // Frame names must be identifiers, and "1up" starts with a digit.
-  XFrame root{"Frame_" + name, Matrix{}, {mesh.Finish()}, {}};
-  WriteXFile(AssetPath(treeDir, "Model", name + ".x"), {root});
-}
-
 void WriteModels(const std::string& treeDir) {
-  WriteItemModels(treeDir);
-  WriteEnemyModels(treeDir);
-  WriteBackgroundModels(treeDir);
+  for (const auto& group : {ItemModels(), EnemyModels(), BackgroundModels()})
+    for (const StaticModel& model : group) {
+      // Frame names must be identifiers, and "1up" starts with a digit.
+      XFrame root{"Frame_" + model.name, Matrix{}, {model.mesh}, {}};
+      WriteXFile(AssetPath(treeDir, "Model", model.name + ".x"), {root});
+    }
+  WriteBackgroundPictures(treeDir);
   WriteGoremu(treeDir);
 }

@@ -142,8 +142,9 @@ Canvas Back() {
   return c;
 }
 
+// Drawn only above the band, which the option scene keeps for its preview.
 Canvas Option() {
-  Canvas c(800, 600);
+  Canvas c(800, 550);
   Heading(c, "OPTION", 400, 52, 56, Hex(0xFFF1A8), Hex(0xFF8A3D));
   Note(c, "UP / DOWN: ROW     LEFT / RIGHT: CHANGE     BUTTON ROWS: HOLD A BUTTON", 400, 104);
   PaintPanel(c, 108, 124, 610, 422, Glass(0.7f));
@@ -164,7 +165,9 @@ Canvas Option() {
     Note(c, ranges[row], 700, cy, Align::Right);
   }
   Label(c, "EXIT", 300, 526, Align::Centre, kGoldLabel);
-  return c;
+  Canvas full(800, 600);
+  full.Draw(c, 0, 0);
+  return full;
 }
 
 Canvas Clear() {
