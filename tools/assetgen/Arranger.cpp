@@ -176,7 +176,7 @@ class Arrangement {
     const std::string pattern = groove < static_cast<int>(part.grooves.size()) ? part.grooves[groove] : "";
     switch (part.role) {
       case Role::Lead: return WriteLead(part, placed, track);
-      case Role::Chords: return Sequence(pattern, placed, ChordVoicer(part), track);
+      case Role::Chords: return Sequence(pattern, placed, ChordVoicer(part), track, part.strum);
       case Role::Arpeggio: return Sequence(pattern, placed, ArpeggioVoicer(part), track);
       case Role::Bass: return Sequence(pattern, placed, BassVoicer(part), track);
       case Role::Drums: {
@@ -206,7 +206,8 @@ class Arrangement {
   // Walks a one-bar step pattern over every bar of the section. A strike
   // sounds until the next strike or rest; a chord change during a hold
   // strikes the new chord a little softer.
-  void Sequence(const std::string& pattern, const PlacedSection& placed, const Voicer& voice, MidiTrack& track) {
+  void Sequence(const std::string& pattern, const PlacedSection& placed, const Voicer& voice, MidiTrack& track,
+                int strum = 0) {
     if (pattern.empty()) return;
     const uint32_t step = StepTicks(pattern);
     struct Strike {
@@ -219,10 +220,11 @@ class Arrangement {
     std::optional<Strike> open;
     const auto close = [&](uint32_t end) {
       if (!open) return;
-      const uint32_t length = end - open->start;
+      uint32_t start = open->start;
       for (int key : open->keys) {
-        track.notes.push_back({open->start, length - std::min<uint32_t>(length / 8, 40), Clamp7(key),
-                               Clamp7(open->velocity)});
+        const uint32_t length = end - start;
+        track.notes.push_back({start, length - std::min<uint32_t>(length / 8, 40), Clamp7(key), Clamp7(open->velocity)});
+        start = std::min(start + static_cast<uint32_t>(strum), end - 1);
       }
       open.reset();
     };

@@ -32,6 +32,7 @@ struct Part {
   double gate = 0.92;  // lead: sounding fraction of each written note
   int low = 55;        // chords, arpeggio, bass: lowest key of the voicing
   bool power = false;  // chords: root, fifth and octave only (distorted guitar)
+  int strum = 0;       // chords: ticks between successive tones, low to high
   int velocity = 96;   // lead, bass: base velocity
   std::vector<std::string> grooves = {};  // one pattern per groove; "" is silent
   std::vector<std::string> fills = {};    // drums: the last bar of a section, per groove
