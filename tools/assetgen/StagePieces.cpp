@@ -1,6 +1,7 @@
-// The stage music, one mood per group of stages: a bouncy meadow tune, an
-// echoing cave, a waltz among the sky castle's towers, a driving machine
-// fortress, and a dramatic final piece.
+// The stage music, one mood per group of stages, matching the backgrounds: a
+// bouncy meadow tune, a western canyon at sunset, a glassy waltz in the
+// crystal cave, a gothic night castle, and a driving flight over the sky
+// islands for the fifth piece.
 
 #include "Pieces.h"
 
@@ -11,10 +12,11 @@ namespace {
 // 37 side stick, 38 snare, 41 45 47 48 toms, 42 closed and 46 open hi-hat,
 // 51 ride, 54 tambourine, 70 maracas, 81 triangle.
 enum Program {
-  kCelesta = 8, kMarimba = 12, kSteelGuitar = 25, kOverdrivenGuitar = 29,
-  kAcousticBass = 32, kPickedBass = 34, kFretlessBass = 35, kSynthBass = 38, kPizzicato = 45, kHarp = 46,
-  kStrings = 48, kChoir = 52, kFrenchHorn = 60, kBrassSection = 61, kSynthBrass = 62, kOboe = 68,
-  kFlute = 73, kPanFlute = 75, kSquareLead = 80, kSawLead = 81, kWarmPad = 89,
+  kHarpsichord = 6, kCelesta = 8, kMusicBox = 10, kNylonGuitar = 24, kSteelGuitar = 25,
+  kOverdrivenGuitar = 29, kAcousticBass = 32, kPickedBass = 34, kFretlessBass = 35, kSynthBass = 38,
+  kPizzicato = 45, kStrings = 48, kChoir = 52, kVoiceOohs = 53, kBrassSection = 61, kSynthBrass = 62,
+  kFlute = 73, kWhistle = 78, kOcarina = 79, kSquareLead = 80, kSawLead = 81,
+  kNewAgePad = 88,
 };
 
 // Stages 1-10, the meadow. G major, 144 bpm: flute over strummed guitar and
@@ -57,31 +59,31 @@ Piece Meadow() {
   return p;
 }
 
-// Stages 11-20, the caves. D minor, 108 bpm: marimba and pan flute in a lot
-// of reverb, a dark pad, dripping celesta and fretless bass over soft toms.
-Piece Caves() {
+// Stages 11-20, the canyon at sunset. D minor, 112 bpm: a western tune, the
+// nylon guitar first and a whistle after, over boom-chick guitar, warm
+// strings and a galloping shaker.
+Piece Canyon() {
   Piece p;
   p.file = "Stage2.mid";
-  p.title = "Vexhop - Caves";
-  p.bpm = 108;
+  p.title = "Vexhop - Canyon";
+  p.bpm = 112;
   p.parts = {
-      {.role = Role::Lead, .name = "Marimba", .program = kMarimba, .volume = 127, .pan = 56, .reverb = 100,
-       .line = 0, .gate = 0.8, .velocity = 120},
-      {.role = Role::Lead, .name = "Pan Flute", .program = kPanFlute, .volume = 119, .pan = 72, .reverb = 100,
+      {.role = Role::Lead, .name = "Nylon Guitar", .program = kNylonGuitar, .volume = 118, .pan = 56,
+       .reverb = 70, .line = 0, .gate = 0.9, .velocity = 116},
+      {.role = Role::Lead, .name = "Whistle", .program = kWhistle, .volume = 97, .pan = 70, .reverb = 90,
        .line = 1, .gate = 0.96, .velocity = 96},
-      {.role = Role::Chords, .name = "Pad", .program = kWarmPad, .volume = 54, .pan = 64, .reverb = 90,
+      {.role = Role::Chords, .name = "Strings", .program = kStrings, .volume = 28, .pan = 64, .reverb = 90,
        .low = 50, .grooves = {"x-------", "x-------", "x-------"}},
-      {.role = Role::Arpeggio, .name = "Celesta", .program = kCelesta, .volume = 99, .pan = 96, .reverb = 110,
-       .low = 62, .grooves = {"x..x..x.", "x..x..x.", "x.x.x.x."}},
-      {.role = Role::Bass, .name = "Bass", .program = kFretlessBass, .volume = 108, .low = 38, .velocity = 96,
-       .grooves = {"1-------", "1--8--5-", "1---5---"}},
-      {.role = Role::Drums, .name = "Drums", .program = 0, .volume = 113, .reverb = 70,
-       .grooves = {"41:x.......x....... 70:..g...g...g...g.",
-                   "36:x.....x...x..... 37:....o.......o... 45:..........g...g. 70:gogogogogogogogo",
-                   "36:x.......x....... 37:............o... 70:gogogogogogogogo"},
+      {.role = Role::Chords, .name = "Guitar", .program = kSteelGuitar, .volume = 93, .pan = 90, .reverb = 50,
+       .low = 55, .strum = 12, .grooves = {"", "..x-..x-", "..x-..x-"}},
+      {.role = Role::Bass, .name = "Bass", .program = kAcousticBass, .volume = 122, .low = 38, .velocity = 100,
+       .grooves = {"1-------", "1-..5-.a", "1-..5-.a"}},
+      {.role = Role::Drums, .name = "Drums", .program = 0, .volume = 126, .reverb = 60,
+       .grooves = {"41:x.......x....... 70:o.ggo.ggo.ggo.gg",
+                   "36:x.......x....... 37:....x.......x... 70:o.ggo.ggo.ggo.gg",
+                   "36:x.......x....... 37:....o.......o... 70:o.ggo.ggo.ggo.gg 81:x..............."},
        .fills = {"",
-                 "36:x.....x......... 37:....o........... 48:........o.o..... 45:............o.o. "
-                 "41:..............oo",
+                 "36:x.......x....... 37:....x........... 45:........o.o..... 41:............o.oo",
                  ""}},
   };
   p.sections = {
@@ -99,30 +101,33 @@ Piece Caves() {
   return p;
 }
 
-// Stages 21-30, the sky castle. E-flat major waltz, 150 bpm: oboe, then a
-// horn, over harp arpeggios, strings and pizzicato on the off-beats.
-Piece SkyCastle() {
+// Stages 21-30, the crystal cave. E-flat major waltz, 132 bpm: ocarina with
+// a celesta glint, then voices, over a music box, a glassy pad and pizzicato
+// off-beats, in a lot of reverb.
+Piece CrystalCave() {
   Piece p;
   p.file = "Stage3.mid";
-  p.title = "Vexhop - Sky Castle";
-  p.bpm = 150;
+  p.title = "Vexhop - Crystal Cave";
+  p.bpm = 132;
   p.beatsPerBar = 3;
   p.parts = {
-      {.role = Role::Lead, .name = "Oboe", .program = kOboe, .volume = 100, .pan = 60, .reverb = 70,
-       .line = 0, .gate = 0.92, .velocity = 96},
-      {.role = Role::Lead, .name = "Horn", .program = kFrenchHorn, .volume = 87, .pan = 70, .reverb = 70,
+      {.role = Role::Lead, .name = "Ocarina", .program = kOcarina, .volume = 90, .pan = 60, .reverb = 110,
+       .line = 0, .gate = 0.94, .velocity = 100},
+      {.role = Role::Lead, .name = "Celesta", .program = kCelesta, .volume = 104, .pan = 84, .reverb = 110,
+       .line = 0, .transpose = 12, .gate = 0.6, .velocity = 90},
+      {.role = Role::Lead, .name = "Voices", .program = kVoiceOohs, .volume = 114, .pan = 70, .reverb = 110,
        .line = 1, .gate = 0.97, .velocity = 100},
-      {.role = Role::Arpeggio, .name = "Harp", .program = kHarp, .volume = 63, .pan = 40, .reverb = 80,
-       .low = 51, .grooves = {"xoxoxo", "xoxoxo", "xoxoxo"}},
-      {.role = Role::Chords, .name = "Strings", .program = kStrings, .volume = 29, .pan = 84, .reverb = 80,
+      {.role = Role::Arpeggio, .name = "Music Box", .program = kMusicBox, .volume = 75, .pan = 40, .reverb = 110,
+       .low = 63, .grooves = {"xoxoxo", "xoxoxo", "xoxoxo"}},
+      {.role = Role::Chords, .name = "Pad", .program = kNewAgePad, .volume = 50, .pan = 64, .reverb = 100,
        .low = 55, .grooves = {"x--", "x--", "x--"}},
-      {.role = Role::Chords, .name = "Pizzicato", .program = kPizzicato, .volume = 83, .pan = 90, .reverb = 60,
+      {.role = Role::Chords, .name = "Pizzicato", .program = kPizzicato, .volume = 89, .pan = 90, .reverb = 80,
        .low = 55, .grooves = {"", ".oo", ".oo"}},
-      {.role = Role::Bass, .name = "Bass", .program = kAcousticBass, .volume = 105, .low = 39, .velocity = 98,
+      {.role = Role::Bass, .name = "Bass", .program = kFretlessBass, .volume = 113, .low = 39, .velocity = 98,
        .grooves = {"1--", "1..", "1.5"}},
-      {.role = Role::Drums, .name = "Drums", .program = 0, .volume = 101, .reverb = 60,
-       .grooves = {"81:x.....", "36:x..... 42:..o.o.", "36:x..... 51:..o.o. 81:x....."},
-       .fills = {"", "36:x..... 38:...oxX 42:.o.o..", "36:x..... 38:...oxX 51:.o.o.."}},
+      {.role = Role::Drums, .name = "Drums", .program = 0, .volume = 107, .reverb = 90,
+       .grooves = {"81:x.....", "36:x..... 70:..g.g.", "36:x..... 70:.g.g.g 81:x....."},
+       .fills = {"", "36:x..... 81:..o.oX", "36:x..... 81:..o.oX"}},
   };
   p.sections = {
       {.name = "intro", .chords = "Eb | Ab | Eb | Bb7", .lines = {}, .groove = 0},
@@ -140,12 +145,58 @@ Piece SkyCastle() {
   return p;
 }
 
-// Stages 31-40, the machine fortress. E minor, 152 bpm: a saw lead over
-// chugging guitar, a square-wave sequencer, octave synth bass and a rock kit.
-Piece Fortress() {
+// Stages 31-40, the night castle. C minor, 160 bpm: brass with strings an
+// octave above, a choir, a harpsichord ostinato, driving octave bass and toms.
+Piece NightCastle() {
   Piece p;
   p.file = "Stage4.mid";
-  p.title = "Vexhop - Machine Fortress";
+  p.title = "Vexhop - Night Castle";
+  p.bpm = 160;
+  p.parts = {
+      {.role = Role::Lead, .name = "Brass", .program = kBrassSection, .volume = 127, .pan = 60, .reverb = 50,
+       .line = 0, .gate = 0.9, .velocity = 118},
+      {.role = Role::Lead, .name = "Violins", .program = kStrings, .volume = 61, .pan = 76, .reverb = 70,
+       .line = 0, .transpose = 12, .gate = 0.98, .velocity = 92},
+      {.role = Role::Chords, .name = "Choir", .program = kChoir, .volume = 62, .pan = 50, .reverb = 80,
+       .low = 48, .grooves = {"x-------", "x-------", "x-------"}},
+      {.role = Role::Arpeggio, .name = "Harpsichord", .program = kHarpsichord, .volume = 108, .pan = 84, .reverb = 50,
+       .low = 55, .grooves = {"xoxoxoxoxoxoxoxo", "xoxoxoxoxoxoxoxo", "xoxoxoxoxoxoxoxo"}},
+      {.role = Role::Bass, .name = "Bass", .program = kPickedBass, .volume = 127, .low = 36, .velocity = 104,
+       .grooves = {"1-------1-------", "1.8.1.8.1.8.1.8.", "1.8.1.8.1.8.1.8."}},
+      {.role = Role::Drums, .name = "Drums", .program = 0, .volume = 96, .reverb = 40,
+       .grooves = {"36:x.......x....... 41:x.......x.x.x.x.",
+                   "36:x..x..x.x..x..x. 38:....X.......X... 51:x.x.x.x.x.x.x.x.",
+                   "36:x..x..x.x..x..x. 38:....X.......X... 42:xxxxxxxxxxxxxxxx"},
+       .fills = {"36:x.......x....... 41:x.......x.x.xxxx 38:............oxXX",
+                 "36:x..x..x......... 38:....X...xoxo.... 47:............xx.. 41:..............xx",
+                 "36:x..x..x......... 38:....X...xoxo.... 47:............xx.. 41:..............xx"}},
+  };
+  const std::string aOpening =
+      "c'4. g'8 g'2 | e-'8 f'8 g'8 c''8 g'2 | a-'4. e-'8 c''2 | b-'8 a-'8 g'8 f'8 e-'4 c'4 |"
+      "f'4. a-'8 c''4 f''4 | d''4. b'8 g'4 f'4 |";
+  p.sections = {
+      {.name = "intro", .chords = "Cm | Ab | Fm | G",
+       .lines = {"c''2. r4 | c''2. r4 | c''2. r4 | b'2 d''2"}, .groove = 0},
+      {.name = "A", .chords = "Cm | Cm | Ab | Ab | Fm | G | Cm | G",
+       .lines = {aOpening + "e-''4 d''8 c''8 g'4 e-'4 | g'2 b'4 d''4"}, .groove = 1, .crash = true},
+      {.name = "A2", .chords = "Cm | Cm | Ab | Ab | Fm | G | Cm G | Cm",
+       .lines = {aOpening + "e-''4 c''4 d''4 b'4 | c''2. r4"}, .groove = 1},
+      {.name = "B", .chords = "Ab | Bb | Eb | Cm | Fm | Db | G | G7",
+       .lines = {"c''2 e-''2 | d''2 f''2 | g''2. f''8 e-''8 | e-''2 c''2 | a-''2 f''2 | f''2 d-''2 | d''2 b'2 |"
+                 "g'4 a-'4 b'4 d''4"},
+       .groove = 2, .crash = true},
+  };
+  p.form = {"intro", "A", "A2", "B", "A2"};
+  return p;
+}
+
+// The fifth piece, the sky islands. E minor, 152 bpm: a soaring saw lead
+// over chugging guitar, a square-wave sequencer, octave synth bass and a
+// rock kit.
+Piece SkyIslands() {
+  Piece p;
+  p.file = "Stage5.mid";
+  p.title = "Vexhop - Sky Islands";
   p.bpm = 152;
   p.parts = {
       {.role = Role::Lead, .name = "Saw Lead", .program = kSawLead, .volume = 91, .pan = 64, .reverb = 40,
@@ -184,53 +235,8 @@ Piece Fortress() {
   return p;
 }
 
-// The final piece. C minor, 168 bpm: brass with soaring strings above, a
-// choir, a string ostinato, driving octave bass and toms.
-Piece Final() {
-  Piece p;
-  p.file = "Stage5.mid";
-  p.title = "Vexhop - Final";
-  p.bpm = 168;
-  p.parts = {
-      {.role = Role::Lead, .name = "Brass", .program = kBrassSection, .volume = 127, .pan = 60, .reverb = 50,
-       .line = 0, .gate = 0.9, .velocity = 118},
-      {.role = Role::Lead, .name = "Violins", .program = kStrings, .volume = 61, .pan = 76, .reverb = 70,
-       .line = 0, .transpose = 12, .gate = 0.98, .velocity = 92},
-      {.role = Role::Chords, .name = "Choir", .program = kChoir, .volume = 62, .pan = 50, .reverb = 80,
-       .low = 48, .grooves = {"x-------", "x-------", "x-------"}},
-      {.role = Role::Arpeggio, .name = "Ostinato", .program = kStrings, .volume = 47, .pan = 84, .reverb = 50,
-       .low = 55, .grooves = {"xoxoxoxoxoxoxoxo", "xoxoxoxoxoxoxoxo", "xoxoxoxoxoxoxoxo"}},
-      {.role = Role::Bass, .name = "Bass", .program = kPickedBass, .volume = 127, .low = 36, .velocity = 104,
-       .grooves = {"1-------1-------", "1.8.1.8.1.8.1.8.", "1.8.1.8.1.8.1.8."}},
-      {.role = Role::Drums, .name = "Drums", .program = 0, .volume = 96, .reverb = 40,
-       .grooves = {"36:x.......x....... 41:x.......x.x.x.x.",
-                   "36:x..x..x.x..x..x. 38:....X.......X... 51:x.x.x.x.x.x.x.x.",
-                   "36:x..x..x.x..x..x. 38:....X.......X... 42:xxxxxxxxxxxxxxxx"},
-       .fills = {"36:x.......x....... 41:x.......x.x.xxxx 38:............oxXX",
-                 "36:x..x..x......... 38:....X...xoxo.... 47:............xx.. 41:..............xx",
-                 "36:x..x..x......... 38:....X...xoxo.... 47:............xx.. 41:..............xx"}},
-  };
-  const std::string aOpening =
-      "c'4. g'8 g'2 | e-'8 f'8 g'8 c''8 g'2 | a-'4. e-'8 c''2 | b-'8 a-'8 g'8 f'8 e-'4 c'4 |"
-      "f'4. a-'8 c''4 f''4 | d''4. b'8 g'4 f'4 |";
-  p.sections = {
-      {.name = "intro", .chords = "Cm | Ab | Fm | G",
-       .lines = {"c''2. r4 | c''2. r4 | c''2. r4 | b'2 d''2"}, .groove = 0},
-      {.name = "A", .chords = "Cm | Cm | Ab | Ab | Fm | G | Cm | G",
-       .lines = {aOpening + "e-''4 d''8 c''8 g'4 e-'4 | g'2 b'4 d''4"}, .groove = 1, .crash = true},
-      {.name = "A2", .chords = "Cm | Cm | Ab | Ab | Fm | G | Cm G | Cm",
-       .lines = {aOpening + "e-''4 c''4 d''4 b'4 | c''2. r4"}, .groove = 1},
-      {.name = "B", .chords = "Ab | Bb | Eb | Cm | Fm | Db | G | G7",
-       .lines = {"c''2 e-''2 | d''2 f''2 | g''2. f''8 e-''8 | e-''2 c''2 | a-''2 f''2 | f''2 d-''2 | d''2 b'2 |"
-                 "g'4 a-'4 b'4 d''4"},
-       .groove = 2, .crash = true},
-  };
-  p.form = {"intro", "A", "A2", "B", "A2"};
-  return p;
-}
-
 }  // namespace
 
-std::vector<Piece> StagePieces() { return {Meadow(), Caves(), SkyCastle(), Fortress(), Final()}; }
+std::vector<Piece> StagePieces() { return {Meadow(), Canyon(), CrystalCave(), NightCastle(), SkyIslands()}; }
 
 }  // namespace audiogen
