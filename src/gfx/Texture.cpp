@@ -1,0 +1,41 @@
+#include "gfx/Texture.h"
+
+void DrawScreenQuad(RenderDevice& device, float x, float y, float w, float h, float u, float v,
+                    float uw, float vh, uint32_t argb) {
+  // Strip order top-left, top-right, bottom-left, bottom-right; no half-pixel
+  // offset, so a quad covers exactly the pixels of its rectangle.
+  const ScreenVertex quad[4] = {
+      {x, y, 0, 1, argb, u, v},
+      {x + w, y, 0, 1, argb, u + uw, v},
+      {x, y + h, 0, 1, argb, u, v + vh},
+      {x + w, y + h, 0, 1, argb, u + uw, v + vh},
+  };
+  device.DrawScreenQuad(quad);
+}
+
+CTexture::CTexture(RenderDevice& device, const std::string& path)
+    : device_(device), texture_(device.LoadTexture(path)) {}
+
+void CTexture::Draw(float x, float y, float w, float h, float u, float v, float uw, float vh,
+                    uint32_t argb) const {
+  // The vertex colour tints the image and its alpha scales the image's alpha.
+  device_.SetTextureStageState(0, TextureStageState::ColorOp, TextureOp::Modulate);
+  device_.SetTextureStageState(0, TextureStageState::ColorArg1, TextureArg::Texture);
+  device_.SetTextureStageState(0, TextureStageState::ColorArg2, TextureArg::Diffuse);
+  device_.SetTextureStageState(0, TextureStageState::AlphaOp, TextureOp::Modulate);
+  device_.SetTextureStageState(0, TextureStageState::AlphaArg1, TextureArg::Texture);
+  device_.SetTextureStageState(0, TextureStageState::AlphaArg2, TextureArg::Diffuse);
+  device_.SetTexture(0, texture_.get());
+  DrawScreenQuad(device_, x, y, w, h, u, v, uw, vh, argb);
+}
+
+void CTexture::DrawImage(float x, float y, uint32_t argb) const {
+  Draw(x, y, static_cast<float>(ImageWidth()), static_cast<float>(ImageHeight()), 0, 0, 1, 1, argb);
+}
+
+void CTexture::DrawPart(float x, float y, float scaleX, float scaleY, float u, float v, float uw,
+                        float vh, uint32_t argb) const {
+  float w = static_cast<float>(ImageWidth()) * uw * scaleX;
+  float h = static_cast<float>(ImageHeight()) * vh * scaleY;
+  Draw(x, y, w, h, u, v, uw, vh, argb);
+}
