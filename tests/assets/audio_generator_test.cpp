@@ -1,6 +1,7 @@
 // The generator writes the same sounds and music on every run.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>

@@ -193,8 +193,7 @@ Signal Hit() {
   Voice knock = Glide(Wave::Triangle, 0, 0.09, 480, 260, 0.5);
   knock.env.halfLife = 0.02;
   s.Add(knock);
-  Voice body = Blip(0, 0.05, 76, 0.15);
-  s.Add(body);
+  s.Add(Blip(0, 0.05, 76, 0.15));
   return s;
 }
 
