@@ -8,84 +8,63 @@
 
 namespace {
 
-// Devices whose state the test sets directly.
-struct FakeDevices {
+// Devices whose state the test sets directly; a pad whose lX is kUnreadable
+// fails to read.
+struct FakeDevices final : InputSource {
+  static constexpr int32_t kUnreadable = 99999;
   bool keyboardReadable = true;
   KeyboardState keys = {};
   std::vector<PadReading> pads;
-  std::vector<bool> padReadable;
   int polls = 0;
-};
 
-class FakeSource final : public InputSource {
- public:
-  explicit FakeSource(FakeDevices& devices) : devices(devices) {}
-  void Poll() override { ++devices.polls; }
-  bool ReadKeyboard(KeyboardState& keys) override {
-    if (!devices.keyboardReadable) return false;
-    keys = devices.keys;
-    return true;
+  void Poll() override { ++polls; }
+  bool ReadKeyboard(KeyboardState& out) override {
+    out = keys;
+    return keyboardReadable;
   }
-  int PadCount() const override { return static_cast<int>(devices.pads.size()); }
-  bool ReadPad(int index, PadReading& reading) override {
-    if (index < static_cast<int>(devices.padReadable.size()) && !devices.padReadable[index]) return false;
-    reading = devices.pads.at(index);
-    return true;
+  int PadCount() const override { return static_cast<int>(pads.size()); }
+  bool ReadPad(int index, PadReading& out) override {
+    out = pads.at(index);
+    return out.lX != kUnreadable;
   }
-
- private:
-  FakeDevices& devices;
 };
 
 class CInputTest : public ::testing::Test {
  protected:
-  void Press(uint8_t dik) { devices.keys[dik] = 0x80; }
-  PadReading& AddPad() { return devices.pads.emplace_back(); }
+  CInputTest() {
+    auto owned = std::make_unique<FakeDevices>();
+    devices = owned.get();
+    input = std::make_unique<CInput>(std::move(owned));
+  }
+  void Press(uint8_t dik) { devices->keys[dik] = 0x80; }
+  PadReading& AddPad() { return devices->pads.emplace_back(); }
   const PadState& Update(int slot = 0) {
-    input.Update();
-    return input.GetState(slot);
+    input->Update();
+    return input->GetState(slot);
   }
 
-  FakeDevices devices;
-  CInput input{std::make_unique<FakeSource>(devices)};
+  FakeDevices* devices;
+  std::unique_ptr<CInput> input;
 };
 
 TEST_F(CInputTest, KeyboardFillsTheFourRecordsOfTheFixedLayout) {
-  Press(Dik::S);
-  Press(Dik::C);
-  Press(Dik::Return);
-  Press(Dik::M);
-  Press(Dik::Up);  // arrows belong to record 1, not to the record the game reads
-  Press(Dik::Key6);
-  Press(Dik::T);
-  devices.keys[Dik::V] = 0x7F;  // only the high bit means held
+  for (uint8_t dik : {Dik::S, Dik::X, Dik::C, Dik::Return, Dik::M, Dik::Up, Dik::Key6, Dik::T}) Press(dik);
+  devices->keys[Dik::V] = 0x7F;  // only the high bit means held
 
   const PadState& pad0 = Update(0);
-  EXPECT_EQ(pad0.up, 1);
-  EXPECT_EQ(pad0.right, 1);
-  EXPECT_EQ(pad0.down, 0);
+  EXPECT_TRUE(pad0.up && pad0.down && pad0.right && !pad0.left);
   EXPECT_EQ(pad0.button[1], 1);
   EXPECT_EQ(pad0.button[8], 1);
   EXPECT_EQ(pad0.button[0], 0);
-  EXPECT_FLOAT_EQ(pad0.axisY, -1.0f);
+  EXPECT_FLOAT_EQ(pad0.axisY, -1.0f);  // up wins over down
   EXPECT_FLOAT_EQ(pad0.axisX, 1.0f);
 
-  EXPECT_EQ(input.GetState(1).up, 1);
-  EXPECT_FLOAT_EQ(input.GetState(1).axisY, -1.0f);
-  EXPECT_EQ(input.GetState(2).button[1], 1);
-  EXPECT_EQ(input.GetState(3).button[1], 1);
-  EXPECT_EQ(devices.polls, 1);
-}
-
-TEST_F(CInputTest, OppositeKeysGiveTheNegativeAxisOnly) {
-  Press(Dik::S);
-  Press(Dik::X);
-  Press(Dik::Z);
-  Press(Dik::C);
-  const PadState& pad = Update();
-  EXPECT_TRUE(pad.up && pad.down && pad.left && pad.right);
-  EXPECT_FLOAT_EQ(pad.axisY, -1.0f);
-  EXPECT_FLOAT_EQ(pad.axisX, -1.0f);
+  // The arrows feed record 1, not the record the game reads.
+  EXPECT_EQ(input->GetState(1).up, 1);
+  EXPECT_FLOAT_EQ(input->GetState(1).axisY, -1.0f);
+  EXPECT_EQ(input->GetState(2).button[1], 1);
+  EXPECT_EQ(input->GetState(3).button[1], 1);
+  EXPECT_EQ(devices->polls, 1);
 }
 
 TEST_F(CInputTest, StickDeadZoneIsExclusiveAt200) {
@@ -110,11 +89,8 @@ TEST(StickAxisTest, IsLinearBetweenDeadZoneAndFullTilt) {
   EXPECT_FLOAT_EQ(StickAxis(-1000), -1.0f);
   EXPECT_FLOAT_EQ(StickAxis(-800), -1.0f);
   EXPECT_FLOAT_EQ(StickAxis(-799), -599.0f / 600.0f);
-  EXPECT_FLOAT_EQ(StickAxis(-500), -0.5f);
-  EXPECT_FLOAT_EQ(StickAxis(0), 0.0f);
   EXPECT_FLOAT_EQ(StickAxis(500), 0.5f);
   EXPECT_FLOAT_EQ(StickAxis(800), 1.0f);
-  EXPECT_FLOAT_EQ(StickAxis(1000), 1.0f);
 }
 
 TEST_F(CInputTest, KeyboardAndFirstPadShareRecordZero) {
@@ -123,27 +99,21 @@ TEST_F(CInputTest, KeyboardAndFirstPadShareRecordZero) {
   PadReading& stick = AddPad();
   stick.lY = -800;
   stick.lX = 1000;
-  stick.rgbButtons[0] = 0x80;
-  stick.rgbButtons[2] = 0x80;
-  stick.rgbButtons[32] = 0x80;
+  for (int b : {0, 2, 32}) stick.rgbButtons[b] = 0x80;
 
   const PadState& pad = Update();
   EXPECT_FLOAT_EQ(pad.axisY, -2.0f);  // S and the stick add up
   EXPECT_FLOAT_EQ(pad.axisX, 1.0f);
-  EXPECT_EQ(pad.up, 1);
-  EXPECT_EQ(pad.right, 1);
-  EXPECT_EQ(pad.button[0], 1);
-  EXPECT_EQ(pad.button[2], 1);
-  EXPECT_EQ(pad.button[32], 1);
+  EXPECT_TRUE(pad.up && pad.right);
+  EXPECT_TRUE(pad.button[0] && pad.button[2] && pad.button[32]);
 }
 
 TEST_F(CInputTest, EachPadFeedsItsOwnRecordUpToSixteen) {
   for (int i = 0; i < 17; ++i) AddPad().rgbButtons[5] = 0x80;
-  devices.padReadable.assign(17, true);
-  devices.padReadable[3] = false;  // a failed read leaves only that record empty
-  input.Update();
+  devices->pads[3].lX = FakeDevices::kUnreadable;  // a failed read leaves only that record empty
+  input->Update();
   for (int i = 0; i < CInput::kPadSlots; ++i) {
-    EXPECT_EQ(input.GetState(i).button[5], i == 3 ? 0 : 1) << "slot " << i;
+    EXPECT_EQ(input->GetState(i).button[5], i == 3 ? 0 : 1) << "slot " << i;
   }
 }
 
@@ -152,14 +122,14 @@ TEST_F(CInputTest, RecordsStartClearedEveryUpdateAndOnClearStates) {
   AddPad().lX = -1000;
   EXPECT_EQ(Update().button[0], 1);
 
-  input.ClearStates();
-  EXPECT_EQ(input.GetState(0).button[0], 0);
-  EXPECT_EQ(input.GetState(0).left, 0);
-  EXPECT_FLOAT_EQ(input.GetState(0).axisX, 0.0f);
+  input->ClearStates();
+  EXPECT_EQ(input->GetState(0).button[0], 0);
+  EXPECT_EQ(input->GetState(0).left, 0);
+  EXPECT_FLOAT_EQ(input->GetState(0).axisX, 0.0f);
 
   // The window went to the background: the keyboard cannot be read.
-  devices.keyboardReadable = false;
-  devices.pads.clear();
+  devices->keyboardReadable = false;
+  devices->pads.clear();
   const PadState& pad = Update();
   EXPECT_EQ(pad.button[0], 0);
   EXPECT_FLOAT_EQ(pad.axisX, 0.0f);

@@ -5,20 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "util/Dialog.h"
+#include "support/CapturingDialogs.h"
 
 namespace {
-
-class CapturedDialogs final : public DialogHandler {
- public:
-  CapturedDialogs() { SetDialogHandler(this); }
-  ~CapturedDialogs() override { SetDialogHandler(nullptr); }
-  void ShowMessage(const std::string& text, const std::string& caption) override {
-    shown.push_back(caption + ": " + text);
-  }
-  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
-  std::vector<std::string> shown;
-};
 
 constexpr KeyMap kShippedMap = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
@@ -49,7 +38,7 @@ TEST(GetIsTest, DirectionsAreTenToThirteen) {
 }
 
 TEST(GetIsTest, InvalidNumberShowsTheMessageAndIsNotHeld) {
-  CapturedDialogs dialogs;
+  CapturingDialogs dialogs;
   PadState pad;
   pad.button[0] = pad.up = pad.down = pad.left = pad.right = 1;
   EXPECT_FALSE(GetIs(pad, kShippedMap, 14));
@@ -58,7 +47,7 @@ TEST(GetIsTest, InvalidNumberShowsTheMessageAndIsNotHeld) {
 }
 
 TEST(GetIsTest, KeyMapEntryOutsideTheButtonsIsNeverHeld) {
-  CapturedDialogs dialogs;
+  CapturingDialogs dialogs;
   PadState pad;
   for (auto& b : pad.button) b = 1;
   const KeyMap odd = {-1, 128, 1000, -2147483647 - 1, 127, 0, 0, 0, 0, 0};

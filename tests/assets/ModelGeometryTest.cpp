@@ -1,0 +1,188 @@
+// What the model generators build, checked where mistakes would show in
+// play: faces turned the wrong way (culled holes), models the wrong size for
+// the scale they are drawn at, things floating above or sunk into the block
+// they stand on, and a player rig whose skin or animations would tear.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "Models.h"
+
+namespace {
+
+struct Extent {
+  Vec3 lo{1e9f, 1e9f, 1e9f}, hi{-1e9f, -1e9f, -1e9f};
+  float Width() const { return std::max(hi.x - lo.x, hi.z - lo.z); }
+  float Height() const { return hi.y - lo.y; }
+};
+
+Extent ExtentOf(const XMesh& m) {
+  Extent e;
+  for (const Vec3& p : m.positions) {
+    e.lo = {std::min(e.lo.x, p.x), std::min(e.lo.y, p.y), std::min(e.lo.z, p.z)};
+    e.hi = {std::max(e.hi.x, p.x), std::max(e.hi.y, p.y), std::max(e.hi.z, p.z)};
+  }
+  return e;
+}
+
+std::map<std::string, XMesh> AllStatic() {
+  std::map<std::string, XMesh> all;
+  for (const auto& group : {ItemModels(), EnemyModels(), BackgroundModels()})
+    for (const StaticModel& m : group) all[m.name] = m.mesh;
+  return all;
+}
+
+// Faces must turn their front (clockwise through the game's camera, which
+// is cross(b - a, c - a) in model space) the way their normals point, or
+// the renderer culls the visible side.
+void ExpectFacesAgreeWithNormals(const XMesh& m) {
+  int wrong = 0;
+  for (const auto& f : m.faces) {
+    const Vec3 &a = m.positions[f[0]], &b = m.positions[f[1]], &c = m.positions[f[2]];
+    Vec3 n = m.normals[f[0]] + m.normals[f[1]] + m.normals[f[2]];
+    if (Dot(Cross(b - a, c - a), n) < 0) ++wrong;
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST(ModelGeometry, EveryCatalogueModelIsBuiltWithSoundFaces) {
+  auto all = AllStatic();
+  const char* catalogue[] = {"key",  "tokei",   "red_tokei", "blue_tokei", "CD",    "CDs",      "door_L",
+                             "door_R", "door",  "needle",    "needle2",    "needle3", "ghost",  "ghost_R",
+                             "daruma", "daruma_R", "1up",    "batu",       "jump",  "doriru",   "bomb",
+                             "BG3",  "BG2",     "BG1",       "BG4",        "BG5"};
+  EXPECT_EQ(all.size(), std::size(catalogue));
+  for (const char* name : catalogue) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(all.count(name));
+    const XMesh& m = all[name];
+    ASSERT_FALSE(m.faces.empty());
+    EXPECT_EQ(m.normals.size(), m.positions.size());
+    EXPECT_EQ(m.uvs.size(), m.positions.size());
+    EXPECT_EQ(m.faceMaterials.size(), m.faces.size());
+    for (const auto& f : m.faces)
+      for (uint32_t v : f) ASSERT_LT(v, m.positions.size());
+    for (uint32_t mat : m.faceMaterials) ASSERT_LT(mat, m.materials.size());
+    ExpectFacesAgreeWithNormals(m);
+  }
+}
+
+TEST(ModelGeometry, ModelsFitTheirCellAtTheirDrawScale) {
+  // Drawn size in world units (a cell is 10): most pick-ups and enemies
+  // fill half to most of their cell, never much more.
+  const std::map<std::string, float> scale = {
+      {"key", 5},    {"tokei", 4},   {"red_tokei", 4}, {"blue_tokei", 4}, {"CD", 3},      {"CDs", 4},
+      {"1up", 4},    {"batu", 5},    {"needle2", 4},   {"needle3", 4},    {"needle", 4},  {"jump", 4},
+      {"bomb", 4},   {"ghost", 4},   {"ghost_R", 4},   {"daruma", 4},     {"daruma_R", 4}, {"doriru", 5}};
+  auto all = AllStatic();
+  for (const auto& [name, s] : scale) {
+    SCOPED_TRACE(name);
+    Extent e = ExtentOf(all[name]);
+    float size = std::max(e.Width(), e.Height()) * s;
+    EXPECT_GT(size, 4.5f);
+    EXPECT_LT(size, 10.5f);
+  }
+}
+
+TEST(ModelGeometry, StandingModelsRestOnTheBlockBelow) {
+  // The top of the block below shows 5 world units under a cell's centre.
+  // Where each kind's model origin ends up, relative to that top, follows
+  // from its resting height, its draw offset and its scale.
+  const std::map<std::string, float> floor = {{"needle2", -1.25f}, {"door", -1.0f},   {"door_L", -1.0f},
+                                              {"door_R", -1.0f},   {"needle", 0.0f},  {"doriru", 0.0f},
+                                              {"jump", -1.0f},     {"daruma", -0.75f}, {"daruma_R", -0.75f},
+                                              {"ghost_R", -0.75f}, {"bomb", -0.75f}};
+  auto all = AllStatic();
+  for (const auto& [name, y] : floor) {
+    SCOPED_TRACE(name);
+    EXPECT_NEAR(ExtentOf(all[name]).lo.y, y, 0.06f);
+  }
+}
+
+TEST(ModelGeometry, DoorLeavesHingeAtTheirOrigin) {
+  auto all = AllStatic();
+  Extent left = ExtentOf(all["door_L"]), right = ExtentOf(all["door_R"]);
+  // door_L hangs at the door's +x side and reaches towards -x; door_R the
+  // reverse. Drawn 5 units either side of the centre at scale 5, they meet.
+  EXPECT_NEAR(left.hi.x, 0, 0.03f);
+  EXPECT_NEAR(left.lo.x, -1, 0.03f);
+  EXPECT_NEAR(right.lo.x, 0, 0.03f);
+  EXPECT_NEAR(right.hi.x, 1, 0.03f);
+}
+
+TEST(ModelGeometry, BackgroundsCoverTheViewAndShowTheirPicture) {
+  for (const StaticModel& bg : BackgroundModels()) {
+    SCOPED_TRACE(bg.name);
+    Extent e = ExtentOf(bg.mesh);
+    // Scale (70, 60) must cover x 240..400 and y 180..300 around (320, 240).
+    EXPECT_GE((e.hi.x - e.lo.x) * 70, 160 - 1e-3f);
+    EXPECT_GE((e.hi.y - e.lo.y) * 60, 120 - 1e-3f);
+    ASSERT_EQ(bg.mesh.materials.size(), 1u);
+    EXPECT_EQ(bg.mesh.materials[0].texture, bg.name + ".png");
+    // Facing the camera (+z) so it is not culled.
+    for (const Vec3& n : bg.mesh.normals) EXPECT_GT(n.z, 0.99f);
+  }
+}
+
+std::set<std::string> FrameNames(const XFrame& f) {
+  std::set<std::string> names{f.name};
+  for (const XFrame& c : f.children) names.merge(FrameNames(c));
+  return names;
+}
+
+TEST(ModelGeometry, PlayerIsAFullySkinnedGolemOfTheRightSize) {
+  AnimatedModel g = Goremu();
+  ASSERT_EQ(g.root.meshes.size(), 1u);
+  const XMesh& body = g.root.meshes[0];
+  Extent e = ExtentOf(body);
+  EXPECT_NEAR(e.lo.y, -100, 0.01f);  // feet 100 units below the origin
+  EXPECT_NEAR(e.Height(), 200, 10);
+  // Toes and face point to -z: the front is the -z side.
+  EXPECT_LT(e.lo.z, -e.hi.z);
+  ExpectFacesAgreeWithNormals(body);
+
+  std::set<std::string> frames = FrameNames(g.root);
+  for (const char* bone : {"Hips", "Spine", "Head", "ArmL", "ArmR", "LegL", "LegR"}) EXPECT_TRUE(frames.count(bone)) << bone;
+  std::vector<float> weight(body.positions.size(), 0);
+  for (const XBone& b : body.bones) {
+    EXPECT_TRUE(frames.count(b.frame)) << b.frame;
+    ASSERT_EQ(b.vertices.size(), b.weights.size());
+    for (size_t i = 0; i < b.vertices.size(); ++i) weight[b.vertices[i]] += b.weights[i];
+  }
+  for (size_t v = 0; v < weight.size(); ++v) ASSERT_NEAR(weight[v], 1.0f, 1e-5f) << "vertex " << v;
+}
+
+bool SameMatrix(const Matrix& a, const Matrix& b) {
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c)
+      if (std::fabs(a.m[r][c] - b.m[r][c]) > 1e-4f) return false;
+  return true;
+}
+
+TEST(ModelGeometry, PlayerAnimationsLoopAndLastAsThePlayerExpects) {
+  AnimatedModel g = Goremu();
+  ASSERT_EQ(g.sets.size(), 5u);  // 0 idle, 1 walk, 2 spare, 3 build ahead, 4 build ahead and below
+  std::set<std::string> frames = FrameNames(g.root);
+  for (size_t s = 0; s < g.sets.size(); ++s) {
+    SCOPED_TRACE(g.sets[s].name);
+    ASSERT_FALSE(g.sets[s].animations.empty());
+    uint32_t length = g.sets[s].animations[0].keys.back().first;
+    for (const XAnimation& a : g.sets[s].animations) {
+      EXPECT_TRUE(frames.count(a.frame)) << a.frame;
+      ASSERT_GE(a.keys.size(), 2u);
+      EXPECT_EQ(a.keys.front().first, 0u);
+      EXPECT_EQ(a.keys.back().first, length) << "every bone's track ends together";
+      for (size_t k = 1; k < a.keys.size(); ++k) EXPECT_LT(a.keys[k - 1].first, a.keys[k].first);
+      EXPECT_TRUE(SameMatrix(a.keys.front().second, a.keys.back().second)) << a.frame << " does not loop";
+    }
+    if (s >= 3) {
+      // A build runs 25 frames at double speed: about 0.83 s of animation.
+      EXPECT_NEAR(float(length) / float(g.ticksPerSecond), 0.8f, 0.05f);
+    }
+  }
+}
+
+}  // namespace
