@@ -74,4 +74,7 @@ class Platform {
   virtual std::unique_ptr<RenderDevice> CreateRenderDevice(Window& window) = 0;
   virtual std::unique_ptr<InputSource> CreateInputSource(Window& window) = 0;
   virtual Clock& GetClock() = 0;
+  // The executable's folder with its trailing separator; the asset and data
+  // folders lie beside it. Headless runs may put it in any runtime tree.
+  virtual std::string ExecutableFolder() const;
 };

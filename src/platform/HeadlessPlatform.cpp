@@ -17,3 +17,7 @@ std::unique_ptr<InputSource> HeadlessPlatform::CreateInputSource(Window&) {
   script = made.get();
   return made;
 }
+
+std::string HeadlessPlatform::ExecutableFolder() const {
+  return exeFolder.empty() ? Platform::ExecutableFolder() : exeFolder;
+}

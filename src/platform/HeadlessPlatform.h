@@ -4,6 +4,8 @@
 // and the replay tool reach the window and the script it made through it.
 
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "app/Platform.h"
 #include "platform/HeadlessWindow.h"
@@ -26,10 +28,14 @@ class HeadlessPlatform : public Platform {
   std::unique_ptr<RenderDevice> CreateRenderDevice(Window& window) override;
   std::unique_ptr<InputSource> CreateInputSource(Window& window) override;
   Clock& GetClock() override { return clock; }
+  // Until set, the folder of the running program.
+  void SetExecutableFolder(std::string folder) { exeFolder = std::move(folder); }
+  std::string ExecutableFolder() const override;
 
  private:
   ManualClock clock;
   int refreshRate;
   HeadlessWindow* window = nullptr;
   ScriptedInputSource* script = nullptr;
+  std::string exeFolder;
 };

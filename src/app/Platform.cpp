@@ -1,0 +1,5 @@
+#include "app/Platform.h"
+
+#include "util/Path.h"
+
+std::string Platform::ExecutableFolder() const { return GetModuleDirectory(); }

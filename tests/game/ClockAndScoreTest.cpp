@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "support/SessionHarness.h"
+
+namespace {
+
+using Sounds = std::vector<std::string>;
+
+class ClockTest : public ::testing::Test {
+ protected:
+  ClockTest() {
+    CZelGame::s_frameCount = 0;
+    game.playing = true;
+    game.timeRate = 10;
+  }
+  ScratchTree tree;
+  SessionHarness h{tree};
+  CZelGame& game = *h.game;
+};
+
+TEST_F(ClockTest, DropsOneUnitEveryTimeRateStepsAndHurriesAtOneHundred) {
+  game.time = 102;
+  h.Step(9);
+  EXPECT_EQ(game.time, 102);
+  h.Step();
+  EXPECT_EQ(game.time, 101);
+  h.Step(10);
+  EXPECT_EQ(game.time, 100);
+  EXPECT_EQ(h.audio.TakeEffectsPlayed(), Sounds{"harry.wav"});
+  h.Step(10);
+  EXPECT_EQ(game.time, 99);
+  EXPECT_TRUE(h.audio.TakeEffectsPlayed().empty());
+  EXPECT_EQ(CZelGame::s_frameCount, 30);
+}
+
+TEST_F(ClockTest, RunningOutSetsMissOnceAndTimeStaysAtZero) {
+  game.time = 2;
+  h.Step(19);
+  EXPECT_EQ(game.time, 1);
+  EXPECT_FALSE(game.miss);
+  h.Step();
+  EXPECT_EQ(game.time, 0);
+  EXPECT_TRUE(game.miss);
+  EXPECT_EQ(h.audio.TakeEffectsPlayed(), Sounds{"roket.wav"});
+  h.Step(30);
+  EXPECT_EQ(game.time, 0);
+  EXPECT_TRUE(h.audio.TakeEffectsPlayed().empty());
+}
+
+TEST_F(ClockTest, StandsStillUnlessPlayingAndNeverDividesByLessThanOne) {
+  game.playing = false;
+  game.time = 50;
+  h.Step(20);
+  EXPECT_EQ(game.time, 50);
+  EXPECT_EQ(CZelGame::s_frameCount, 0);
+
+  game.playing = true;
+  game.timeRate = 0;
+  h.Step(3);
+  EXPECT_EQ(game.timeRate, 1);
+  EXPECT_EQ(game.time, 47);
+}
+
+TEST(ScoreTest, EachAwardGivesAtMostOneExtraLife) {
+  ScratchTree tree;
+  SessionHarness h(tree);
+  CZelGame& game = *h.game;
+  game.life = 2;
+  game.extendCount = 1;
+  game.score = 9900;
+  game.AddScore(300);
+  EXPECT_EQ(game.score, 10200);
+  EXPECT_EQ(game.life, 3);
+  EXPECT_EQ(game.extendCount, 2);
+  EXPECT_EQ(h.audio.TakeEffectsPlayed(), Sounds{"1UP.wav"});
+
+  game.AddScore(100);
+  EXPECT_EQ(game.life, 3);
+
+  game.life = 2;
+  game.extendCount = 1;
+  game.score = 9900;
+  game.AddScore(11100);
+  EXPECT_EQ(game.score, 21000);
+  EXPECT_EQ(game.life, 3);
+  EXPECT_EQ(game.extendCount, 2);
+  game.AddScore(0);  // the second threshold was passed too: the next award catches up
+  EXPECT_EQ(game.life, 4);
+  EXPECT_EQ(game.extendCount, 3);
+}
+
+}  // namespace
