@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/GlDevice.h"
 #include "platform/ImageFile.h"
@@ -21,6 +22,9 @@ class OffscreenGl {
   GlDevice& Device() { return *device_; }
   // The back buffer as it stands.
   Image Capture();
+  // Hands the device to a new owner, which must release it before this
+  // object goes (the window stays here); Device and Capture are then unusable.
+  std::unique_ptr<RenderDevice> ReleaseDevice() { return std::move(device_); }
 
  private:
   OffscreenGl() = default;

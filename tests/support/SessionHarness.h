@@ -66,6 +66,7 @@ class ScratchTree {
     WriteBytes(dir_ / name, "xof 0303txt 0032\nMesh { 3; " + std::to_string(id) +
                                 ";0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;; }\n");
   }
+  void WritePicture(const std::string& name, const Image& image) const { SavePng(dir_ / name, image, PngAlpha::Keep); }
 
  private:
   void WritePicture(const std::string& name, int width, int height) const {
@@ -73,7 +74,7 @@ class ScratchTree {
     image.width = width;
     image.height = height;
     image.argb.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0xFFFFFFFF);
-    SavePng(dir_ / name, image, PngAlpha::Keep);
+    WritePicture(name, image);
   }
 
   TempDir dir_;
@@ -88,7 +89,10 @@ inline std::string PictureOf(const DrawRecord& draw) {
 
 class SessionHarness {
  public:
-  explicit SessionHarness(const ScratchTree& tree) {
+  // On the headless bundle given (the recording device unless it says otherwise).
+  explicit SessionHarness(const ScratchTree& tree,
+                          std::unique_ptr<HeadlessPlatform> bundle = std::make_unique<HeadlessPlatform>())
+      : platformOwner(std::move(bundle)), platform(*platformOwner) {
     platform.SetExecutableFolder(tree.ExeFolder());
     game = std::make_unique<CZelGame>(platform, audio);
     g_pGame = game.get();
@@ -110,7 +114,8 @@ class SessionHarness {
   }
   void Hold(int steps, const PadHold& hold) { platform.Script()->Hold(steps, hold); }
 
-  HeadlessPlatform platform;
+  std::unique_ptr<HeadlessPlatform> platformOwner;
+  HeadlessPlatform& platform;
   RecordingAudio audio;
   std::unique_ptr<CZelGame> game;
 };
