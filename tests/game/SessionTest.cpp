@@ -45,6 +45,27 @@ TEST(SessionTest, StartsFromTheConfigurationAndHighScoreBesideTheExecutable) {
   }
 }
 
+TEST(SessionTest, GameSettingsInTheWorkingDirectoryDecideFullScreen) {
+  ScratchTree tree;
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(tree / "");
+  WriteBytes(tree / "Setting.ini", "[ウィンドウモード]\r\nFullScreen=1\r\n");
+  WriteBytes(tree / "Data/Setting.ini", "[フルスクリーン]\r\nfullscreen=0\r\n");
+  {
+    SessionHarness h(tree);
+    EXPECT_FALSE(h.game->fullScreen);
+    EXPECT_TRUE(h.platform.GameWindow()->IsFullScreen());  // applied by the frame, kept until the next switch
+  }
+  std::filesystem::remove(tree / "Setting.ini");
+  WriteBytes(tree / "Data/Setting.ini", "[フルスクリーン]\r\nfullscreen=1\r\n");
+  {
+    SessionHarness h(tree);
+    EXPECT_TRUE(h.game->fullScreen);
+    EXPECT_TRUE(h.platform.GameWindow()->IsFullScreen());
+  }
+  std::filesystem::current_path(before);
+}
+
 TEST(SessionTest, CatalogueFieldsHoldTheirFilesAndBackgroundsFollowTheWorldOrder) {
   ScratchTree tree;
   SessionHarness h(tree);
