@@ -2,13 +2,13 @@
 // The game session on the headless bundle (recording device, scripted pad 0)
 // and the recording audio sink, over a scratch runtime tree that holds every
 // file of the catalogue: one-triangle models whose first vertex tells them
-// apart, small pictures (full-size where drawing tests look at sizes) and
+// apart, white pictures (full size where drawing tests look at sizes) and
 // non-empty sound and music files. g_pGame points at the session while the
 // harness lives.
 
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "game/CZelGame.h"
@@ -24,32 +24,25 @@ class ScratchTree {
     for (const char* folder : {"bin", "Data", "Texture", "Model", "AnimModel/goremu", "Sound", "BGM", "Font"}) {
       std::filesystem::create_directories(dir_.path() / folder);
     }
+    std::istringstream models("key tokei red_tokei blue_tokei CD CDs door_L door_R door needle needle2 needle3 ghost "
+                              "ghost_R daruma daruma_R 1up batu jump doriru bomb BG1 BG2 BG3 BG4 BG5");
     int id = 0;
-    for (const char* name : {"key", "tokei", "red_tokei", "blue_tokei", "CD", "CDs", "door_L", "door_R", "door",
-                             "needle", "needle2", "needle3", "ghost", "ghost_R", "daruma", "daruma_R", "1up", "batu",
-                             "jump", "doriru", "bomb", "BG1", "BG2", "BG3", "BG4", "BG5"}) {
-      WriteModel(std::string("Model/") + name + ".x", ++id);
-    }
+    for (std::string name; models >> name;) WriteModel("Model/" + name + ".x", ++id);
     WriteModel("AnimModel/goremu/goremu.x", 0);
-    for (int i = 1; i <= 9; ++i) WritePicture("Texture/info" + std::to_string(i) + ".png", 800, 50);
-    WritePicture("Texture/black.png", 800, 600);
-    WritePicture("Texture/gameover.png", 800, 600);
-    WritePicture("Texture/Getready.png", 400, 100);
-    WritePicture("Texture/bomb.png", 800, 46);
-    WritePicture("Texture/life.png", 60, 50);
-    for (const char* name : {"stone1.png", "wall.png", "title.png", "title_1.png", "title_2.png", "option.png",
-                             "cursor.png", "clear.png", "back.png", "congratulations.png", "allclear.png"}) {
-      WritePicture(std::string("Texture/") + name, 4, 4);
-    }
-    WritePicture("Font/FontNumber.png", 200, 60);
-    WritePicture("Font/FontEnglish.png", 600, 50);
-    for (const char* name : {"開ける.wav", "閉める.wav", "Score1.wav", "Score2.wav", "Time.wav", "1UP.wav", "Kill.wav",
-                             "jump.wav", "hit.wav", "create.wav", "delete.wav", "harry.wav", "roket.wav",
-                             "hijump.wav", "deside.wav", "cursor.wav", "gameover.wav"}) {
-      WriteBytes(dir_ / (std::string("Sound/") + name), "RIFF");
-    }
-    for (const char* name : {"title.mid", "Option.mid", "Stage1.mid", "ending.mid"}) {
-      WriteBytes(dir_ / (std::string("BGM/") + name), "MThd");
+    std::istringstream pictures(
+        "Texture/info1 800 50 Texture/info2 800 50 Texture/info3 800 50 Texture/info4 800 50 Texture/info5 800 50 "
+        "Texture/info6 800 50 Texture/info7 800 50 Texture/info8 800 50 Texture/info9 800 50 Texture/black 800 600 "
+        "Texture/gameover 800 600 Texture/Getready 400 100 Texture/bomb 800 46 Texture/life 60 50 "
+        "Texture/stone1 4 4 Texture/wall 4 4 Texture/title 4 4 Texture/title_1 4 4 Texture/title_2 4 4 "
+        "Texture/option 4 4 Texture/cursor 4 4 Texture/clear 4 4 Texture/back 4 4 Texture/congratulations 4 4 "
+        "Texture/allclear 4 4 Font/FontNumber 200 60 Font/FontEnglish 600 50");
+    std::string name;
+    for (int width, height; pictures >> name >> width >> height;) WritePicture(name + ".png", Plain(width, height));
+    std::istringstream sounds("開ける 閉める Score1 Score2 Time 1UP Kill jump hit create delete harry roket hijump "
+                              "deside cursor gameover");
+    while (sounds >> name) WriteBytes(dir_ / ("Sound/" + name + ".wav"), "RIFF");
+    for (const char* piece : {"title", "Option", "Stage1", "ending"}) {
+      WriteBytes(dir_ / (std::string("BGM/") + piece + ".mid"), "MThd");
     }
   }
 
@@ -60,21 +53,15 @@ class ScratchTree {
     std::filesystem::remove_all(dir_.path() / folder);
     std::filesystem::create_directories(dir_.path() / folder);
   }
-
   // A triangle whose first vertex is (id, 0, 0).
   void WriteModel(const std::string& name, int id) const {
-    WriteBytes(dir_ / name, "xof 0303txt 0032\nMesh { 3; " + std::to_string(id) +
-                                ";0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;; }\n");
+    WriteBytes(dir_ / name, "xof 0303txt 0032\nMesh { 3; " + std::to_string(id) + ";0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;; }");
   }
   void WritePicture(const std::string& name, const Image& image) const { SavePng(dir_ / name, image, PngAlpha::Keep); }
 
  private:
-  void WritePicture(const std::string& name, int width, int height) const {
-    Image image;
-    image.width = width;
-    image.height = height;
-    image.argb.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0xFFFFFFFF);
-    WritePicture(name, image);
+  static Image Plain(int width, int height) {
+    return {width, height, std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height), ~0u)};
   }
 
   TempDir dir_;
@@ -112,7 +99,12 @@ class SessionHarness {
       game->RenderFrame();
     }
   }
-  void Hold(int steps, const PadHold& hold) { platform.Script()->Hold(steps, hold); }
+  // Pad 0 holds these physical buttons for the next `steps` steps.
+  void Hold(int steps, std::initializer_list<int> buttons) {
+    PadHold hold;
+    for (int b : buttons) hold.buttons.set(static_cast<size_t>(b));
+    platform.Script()->Hold(steps, hold);
+  }
 
   std::unique_ptr<HeadlessPlatform> platformOwner;
   HeadlessPlatform& platform;
