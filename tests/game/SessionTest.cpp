@@ -30,24 +30,6 @@ TEST(SessionTest, StartsFromTheConfigurationAndHighScoreBesideTheExecutable) {
   EXPECT_EQ(capacities, (std::vector{2, 200, 200, 50, 50, 50, 2, 2}));
 }
 
-TEST(SessionTest, GameSettingsInTheWorkingDirectoryReplaceTheWindowSetting) {
-  ScratchTree tree;
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(tree / "");
-  WriteBytes(tree / "Setting.ini", "[ウィンドウモード]\r\nFullScreen=1\r\n");
-  WriteBytes(tree / "Data/Setting.ini", "[フルスクリーン]\r\nfullscreen=0\r\n");
-  {
-    SessionHarness h(tree);
-    EXPECT_FALSE(h.game->fullScreen);
-    EXPECT_TRUE(h.platform.GameWindow()->IsFullScreen());  // as the frame applied it, until the next switch
-  }
-  std::filesystem::remove(tree / "Setting.ini");
-  WriteBytes(tree / "Data/Setting.ini", "[フルスクリーン]\r\nfullscreen=1\r\n");
-  SessionHarness h(tree);
-  std::filesystem::current_path(before);
-  EXPECT_TRUE(h.platform.GameWindow()->IsFullScreen());
-}
-
 TEST(SessionTest, BackgroundModelsFollowTheWorldsOrder) {
   ScratchTree tree;
   SessionHarness h(tree);
@@ -124,7 +106,7 @@ TEST(SessionTest, MusicLoopsUntilStopped) {
   h.Step();
   EXPECT_TRUE(h.audio.MusicPlaying());
   h.game->StopBGM();
-  h.Step(2);
+  h.Step();
   EXPECT_FALSE(h.audio.MusicPlaying());
 }
 
