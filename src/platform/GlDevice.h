@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "gfx/RenderDevice.h"
+#include "platform/FixedFunctionState.h"
+#include "platform/PresentRect.h"
 
 struct SDL_Window;
 
@@ -17,3 +19,95 @@ class GlDevice;
 // with SDL_WINDOW_OPENGL) and the device drawing through it. Null when the
 // context or the device cannot be created.
 std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window);
+
+class FixedFunctionShader;
+class GlTexture;
+
+class GlDevice final : public RenderDevice {
+ public:
+  ~GlDevice() override;
+  GlDevice(const GlDevice&) = delete;
+  GlDevice& operator=(const GlDevice&) = delete;
+
+  // With vsync on (the default) every Present waits for one vertical blank;
+  // off, frames go out as fast as they are drawn, for measuring. False when
+  // the driver refuses the change.
+  bool SetVsync(bool on);
+
+  // For system-font text: a textured quad drawn alpha blended, without depth
+  // or culling, clipped to `clip` within the viewport, leaving every device
+  // state as it was.
+  void DrawTextQuad(const GlTexture& texture, const ScreenVertex vertices[4], const PixelRect& clip);
+
+  int BackBufferWidth() const override { return kWidth; }
+  int BackBufferHeight() const override { return kHeight; }
+  int MaxVertexBlendMatrixIndex() const override { return FixedFunctionState::kPaletteSize - 1; }
+
+  bool BeginScene() override { return true; }
+  void EndScene() override {}
+  bool Present() override;
+  void Clear(uint32_t flags, uint32_t argb, float z) override;
+  void SetViewport(const Viewport& viewport) override;
+  Viewport GetViewport() const override { return state_.viewport; }
+  std::vector<uint32_t> ReadBackBuffer() override;
+
+  void SetRenderState(RenderState state, uint32_t value) override { state_.states.Set(state, value); }
+  uint32_t GetRenderState(RenderState state) const override { return state_.states.Get(state); }
+  void SetTextureStageState(int stage, TextureStageState state, uint32_t value) override;
+  void SetTransform(uint32_t slot, const Matrix& matrix) override;
+  Matrix GetTransform(uint32_t slot) const override { return state_.GetTransform(slot); }
+  void SetLight(int index, const Light& light) override;
+  void LightEnable(int index, bool enable) override;
+  void SetMaterial(const Material& material) override { state_.material = material; }
+  void SetTexture(int stage, const DeviceTexture* texture) override;
+
+  std::unique_ptr<DeviceTexture> LoadTexture(const std::string& path) override;
+  std::unique_ptr<DeviceTexture> CreateTexture(int width, int height,
+                                               const uint32_t* argbPixels) override;
+  std::unique_ptr<DeviceMesh> CreateMesh(const std::vector<MeshVertex>& vertices,
+                                         const std::vector<uint32_t>& indices,
+                                         const MeshFormat& format) override;
+  void UpdateMeshVertices(DeviceMesh& mesh, const std::vector<MeshVertex>& vertices) override;
+  std::unique_ptr<DeviceFont> CreateFont(const std::string& faceName, int height,
+                                         bool italic) override;
+
+  void DrawScreenQuad(const ScreenVertex vertices[4]) override;
+  void DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) override;
+
+ private:
+  friend std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window);
+  static constexpr int kWidth = 800, kHeight = 600;
+  static constexpr int kQuadRing = 4096;  // quads streamed before the buffer is renewed
+
+  // What was last handed to GL, so unchanged state costs no call.
+  struct Applied {
+    bool blend = false, depthTest = false, depthWrite = true, cull = false, scissor = false;
+    unsigned srcFactor = 0, destFactor = 0, cullFace = 0;
+    PixelRect scissorRect;
+  };
+
+  GlDevice(SDL_Window* window, void* context);
+  bool CreateObjects(std::string* error);
+  void ApplyRasterState(const StateBlock& states);
+  void ApplyTextureStage(const StateBlock& states, const GlTexture* texture);
+  void ApplyScissor(const PixelRect& rect);
+  void ApplyTransformsAndLights(bool vertexColors);
+  void UploadPalette();
+  void DrawQuad(const ScreenVertex vertices[4], const StateBlock& states, const GlTexture* texture,
+                const PixelRect& clip);
+  PixelRect ViewportRect() const;
+
+  SDL_Window* window_;
+  void* context_;
+  std::shared_ptr<int> life_;
+  std::unique_ptr<FixedFunctionShader> shader_;
+  FixedFunctionState state_;
+  const GlTexture* texture_ = nullptr;
+  Applied applied_;
+  unsigned framebuffer_ = 0, colorBuffer_ = 0, depthBuffer_ = 0;
+  unsigned quadArray_ = 0, quadBuffer_ = 0;
+  int quadCursor_ = 0;
+  unsigned paletteBuffer_ = 0, paletteTexture_ = 0;
+  int paletteDirtyLow_ = 0, paletteDirtyHigh_ = 1;  // entries [low, high) to upload
+  StateBlock textStates_;
+};

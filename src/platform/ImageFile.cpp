@@ -20,7 +20,11 @@ using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 std::optional<Image> LoadImageFile(const std::string& path) {
   SurfacePtr loaded(IMG_Load(NativePath(path).c_str()));
   if (!loaded) return std::nullopt;
-  SurfacePtr argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+  return ImageFromSurface(loaded.get());
+}
+
+std::optional<Image> ImageFromSurface(SDL_Surface* surface) {
+  SurfacePtr argb(SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0));
   if (!argb) return std::nullopt;
 
   Image image;
@@ -34,13 +38,20 @@ std::optional<Image> LoadImageFile(const std::string& path) {
   return image;
 }
 
-bool SavePng(const std::string& path, const Image& image) {
-  SurfacePtr rgb(SDL_CreateRGBSurfaceWithFormat(0, image.width, image.height, 24,
-                                                SDL_PIXELFORMAT_RGB24));
-  if (!rgb) return false;
-  auto* bytes = static_cast<uint8_t*>(rgb->pixels);
+bool SavePng(const std::string& path, const Image& image, PngAlpha alpha) {
+  const bool keep = alpha == PngAlpha::Keep;
+  SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(
+      0, image.width, image.height, keep ? 32 : 24,
+      keep ? SDL_PIXELFORMAT_ARGB8888 : SDL_PIXELFORMAT_RGB24));
+  if (!surface) return false;
+  auto* bytes = static_cast<uint8_t*>(surface->pixels);
   for (int y = 0; y < image.height; ++y) {
-    uint8_t* row = bytes + y * rgb->pitch;
+    uint8_t* row = bytes + y * surface->pitch;
+    if (keep) {
+      std::memcpy(row, &image.argb[static_cast<size_t>(y) * image.width],
+                  static_cast<size_t>(image.width) * 4);
+      continue;
+    }
     for (int x = 0; x < image.width; ++x) {
       uint32_t p = image.At(x, y);
       row[3 * x + 0] = static_cast<uint8_t>(p >> 16);
@@ -48,7 +59,7 @@ bool SavePng(const std::string& path, const Image& image) {
       row[3 * x + 2] = static_cast<uint8_t>(p);
     }
   }
-  return IMG_SavePNG(rgb.get(), NativePath(path).c_str()) == 0;
+  return IMG_SavePNG(surface.get(), NativePath(path).c_str()) == 0;
 }
 
 uint32_t TextureSideFor(uint32_t imageSide) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+struct SDL_Surface;
+
 struct Image {
   int width = 0, height = 0;
   std::vector<uint32_t> argb;  // row by row from the top
@@ -17,9 +19,15 @@ struct Image {
 // Null when the file is missing or not an image. Paths may use '\' or '/'.
 std::optional<Image> LoadImageFile(const std::string& path);
 
-// Writes an opaque RGB PNG (the alpha channel of a back buffer is not part of
-// the picture). False when the file cannot be written.
-bool SavePng(const std::string& path, const Image& image);
+// The surface's pixels converted to ARGB; null when SDL cannot convert them.
+std::optional<Image> ImageFromSurface(SDL_Surface* surface);
+
+// Screenshots drop the alpha channel (a back buffer's alpha is not part of
+// the picture); pictures made to be loaded as textures keep it.
+enum class PngAlpha { Drop, Keep };
+
+// False when the file cannot be written.
+bool SavePng(const std::string& path, const Image& image, PngAlpha alpha = PngAlpha::Drop);
 
 // The texture side the loader creates for an image side: the next power of two.
 uint32_t TextureSideFor(uint32_t imageSide);

@@ -4,6 +4,7 @@
 
 #include "util/FileIO.h"
 #include "util/NativePath.h"
+#include "util/TextFile.h"
 
 namespace {
 
@@ -42,13 +43,6 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string_view NextLine(std::string_view& text) {
-  const std::size_t end = text.find('\n');
-  const std::string_view line = text.substr(0, end);
-  text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  return line;
-}
-
 // "[name]" up to the last ']'; false for any other line.
 bool SectionHeader(std::string_view line, std::string_view& name) {
   const std::size_t close = line.rfind(']');
@@ -80,10 +74,13 @@ int ParseProfileInt(std::string_view value) {
 
 int ProfileIntFromText(std::string_view text, std::string_view section, std::string_view key, int defaultValue) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  CTextFile lines;
+  lines.SetText(text);
   bool inSection = false;
   bool sectionSeen = false;
-  while (!text.empty()) {
-    const std::string_view line = Trim(NextLine(text));
+  for (int i = 0; i < lines.Count(); ++i) {
+    const std::string whole = lines.Get(i);
+    const std::string_view line = Trim(whole);
     std::string_view name;
     if (SectionHeader(line, name)) {
       // Only the first section of that name is searched.

@@ -28,12 +28,6 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-// A rewrite keeps the permissions the file had.
-void KeepMode(int fd, const std::string& path) {
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0) fchmod(fd, old.st_mode & 07777);
-}
-
 // Makes the rename itself durable.
 void SyncFolder(const std::string& path) {
   const std::string folder = DirectoryOf(path);
@@ -70,7 +64,6 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
   const std::string tempPath = path + ".tmp";
   const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
-  KeepMode(fd, path);
   bool ok = WriteAll(fd, contents) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
   ok = ok && g_commit(tempPath, path);

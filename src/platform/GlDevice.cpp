@@ -1,0 +1,491 @@
+#include "platform/GlDevice.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
+
+#include "platform/FixedFunctionShader.h"
+#include "platform/GlFont.h"
+#include "platform/GlResources.h"
+#include "platform/ImageFile.h"
+
+namespace {
+
+using Uniform = FixedFunctionShader::Uniform;
+
+void ArgbToFloats(uint32_t argb, float out[4]) {
+  out[0] = static_cast<float>((argb >> 16) & 0xFF) / 255.0f;
+  out[1] = static_cast<float>((argb >> 8) & 0xFF) / 255.0f;
+  out[2] = static_cast<float>(argb & 0xFF) / 255.0f;
+  out[3] = static_cast<float>(argb >> 24) / 255.0f;
+}
+
+GLenum BlendFactor(uint32_t blend) {
+  switch (blend) {
+    case Blend::Zero: return GL_ZERO;
+    case Blend::One: return GL_ONE;
+    case Blend::SrcColor: return GL_SRC_COLOR;
+    case Blend::InvSrcColor: return GL_ONE_MINUS_SRC_COLOR;
+    case Blend::SrcAlpha: return GL_SRC_ALPHA;
+    case Blend::InvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+    case 7: return GL_DST_ALPHA;
+    case 8: return GL_ONE_MINUS_DST_ALPHA;
+    case 9: return GL_DST_COLOR;
+    case 10: return GL_ONE_MINUS_DST_COLOR;
+    case 11: return GL_SRC_ALPHA_SATURATE;
+    default: return GL_ONE;
+  }
+}
+
+// Blend matrices per vertex for the vertex-blend state (1 .. 4).
+int BlendMatrices(uint32_t vertexBlend) {
+  if (vertexBlend >= VertexBlendFlags::Weights1 && vertexBlend <= VertexBlendFlags::Weights3)
+    return static_cast<int>(vertexBlend) + 1;
+  return 1;  // disabled, or one matrix at full weight
+}
+
+// Rows of the normal matrix (inverse transpose of the upper 3 x 3), padded to
+// texels. With row vectors a normal n becomes n * N, N = (M3^-1)^T.
+void NormalRows(const Matrix& world, float rows[12]) {
+  Matrix upper = world;
+  upper.m[3][0] = upper.m[3][1] = upper.m[3][2] = 0;
+  upper.m[0][3] = upper.m[1][3] = upper.m[2][3] = 0;
+  upper.m[3][3] = 1;
+  Matrix inverse = MatrixInverse(upper);
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 3; ++j) rows[4 * i + j] = inverse.m[j][i];
+    rows[4 * i + 3] = 0;
+  }
+}
+
+SDL_GLContext CreateContext(SDL_Window* window) {
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+  SDL_GLContext context = SDL_GL_CreateContext(window);
+  if (!context) return nullptr;
+  if (SDL_GL_MakeCurrent(window, context) != 0 || epoxy_gl_version() < 33) {
+    SDL_GL_DeleteContext(context);
+    return nullptr;
+  }
+  return context;
+}
+
+}  // namespace
+
+std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window) {
+  if (!window) return nullptr;
+  SDL_GLContext context = CreateContext(window);
+  if (!context) {
+    std::fprintf(stderr, "OpenGL 3.3 context: %s\n", SDL_GetError());
+    return nullptr;
+  }
+  std::unique_ptr<GlDevice> device(new GlDevice(window, context));
+  std::string error;
+  if (!device->CreateObjects(&error)) {
+    std::fprintf(stderr, "OpenGL device: %s\n", error.c_str());
+    return nullptr;
+  }
+  device->SetVsync(true);
+  return device;
+}
+
+GlDevice::GlDevice(SDL_Window* window, void* context)
+    : window_(window), context_(context), life_(std::make_shared<int>(0)) {
+  state_.viewport = {0, 0, kWidth, kHeight, 0, 1};
+  textStates_.Set(RenderState::AlphaBlendEnable, 1);
+  textStates_.Set(RenderState::SrcBlend, Blend::SrcAlpha);
+  textStates_.Set(RenderState::DestBlend, Blend::InvSrcAlpha);
+  textStates_.Set(RenderState::ZEnable, ZBuffer::False);
+  textStates_.Set(RenderState::CullMode, Cull::None);
+  textStates_.Set(RenderState::AlphaTestEnable, 1);
+  textStates_.Set(RenderState::AlphaFunc, Cmp::Greater);
+  textStates_.Set(RenderState::AlphaRef, 0);
+  textStates_.Set(TextureStageState::ColorOp, TextureOp::Modulate);
+  textStates_.Set(TextureStageState::ColorArg2, TextureArg::Diffuse);
+  textStates_.Set(TextureStageState::AlphaOp, TextureOp::Modulate);
+  textStates_.Set(TextureStageState::AlphaArg2, TextureArg::Diffuse);
+}
+
+GlDevice::~GlDevice() {
+  life_.reset();  // resources still alive from here on skip their GL calls
+  shader_.reset();
+  glDeleteTextures(1, &paletteTexture_);
+  glDeleteBuffers(1, &paletteBuffer_);
+  glDeleteBuffers(1, &quadBuffer_);
+  glDeleteVertexArrays(1, &quadArray_);
+  glDeleteRenderbuffers(1, &depthBuffer_);
+  glDeleteRenderbuffers(1, &colorBuffer_);
+  glDeleteFramebuffers(1, &framebuffer_);
+  SDL_GL_DeleteContext(context_);
+}
+
+bool GlDevice::SetVsync(bool on) { return SDL_GL_SetSwapInterval(on ? 1 : 0) == 0; }
+
+bool GlDevice::CreateObjects(std::string* error) {
+  shader_ = std::make_unique<FixedFunctionShader>();
+  if (!shader_->Build(error)) return false;
+
+  glGenRenderbuffers(1, &colorBuffer_);
+  glBindRenderbuffer(GL_RENDERBUFFER, colorBuffer_);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
+  glGenRenderbuffers(1, &depthBuffer_);
+  glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
+  glGenFramebuffers(1, &framebuffer_);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colorBuffer_);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer_);
+  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+    *error = "the 800 x 600 target cannot be created";
+    return false;
+  }
+
+  using A = FixedFunctionShader::Attribute;
+  glGenVertexArrays(1, &quadArray_);
+  glBindVertexArray(quadArray_);
+  glGenBuffers(1, &quadBuffer_);
+  glBindBuffer(GL_ARRAY_BUFFER, quadBuffer_);
+  glBufferData(GL_ARRAY_BUFFER, kQuadRing * 4 * sizeof(ScreenVertex), nullptr, GL_STREAM_DRAW);
+  const auto stride = static_cast<GLsizei>(sizeof(ScreenVertex));
+  auto at = [](size_t offset) { return reinterpret_cast<const void*>(offset); };
+  glEnableVertexAttribArray(A::Position);
+  glVertexAttribPointer(A::Position, 4, GL_FLOAT, GL_FALSE, stride, at(offsetof(ScreenVertex, x)));
+  glEnableVertexAttribArray(A::Color);
+  glVertexAttribPointer(A::Color, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                        at(offsetof(ScreenVertex, diffuse)));
+  glEnableVertexAttribArray(A::TexCoord);
+  glVertexAttribPointer(A::TexCoord, 2, GL_FLOAT, GL_FALSE, stride, at(offsetof(ScreenVertex, u)));
+
+  glGenBuffers(1, &paletteBuffer_);
+  glBindBuffer(GL_TEXTURE_BUFFER, paletteBuffer_);
+  glBufferData(GL_TEXTURE_BUFFER,
+               FixedFunctionState::kPaletteSize * FixedFunctionShader::kTexelsPerPaletteEntry * 16,
+               nullptr, GL_DYNAMIC_DRAW);
+  glGenTextures(1, &paletteTexture_);
+  glActiveTexture(GL_TEXTURE1);
+  glBindTexture(GL_TEXTURE_BUFFER, paletteTexture_);
+  glTexBuffer(GL_TEXTURE_BUFFER, GL_RGBA32F, paletteBuffer_);
+  glActiveTexture(GL_TEXTURE0);
+  paletteDirtyLow_ = 0;
+  paletteDirtyHigh_ = FixedFunctionState::kPaletteSize;
+
+  // Fixed for the device's life: Direct3D's depth test and clockwise fronts
+  // (the picture is upright in GL's window space, so screen-clockwise stays
+  // clockwise).
+  glDepthFunc(GL_LEQUAL);
+  glFrontFace(GL_CW);
+  glDisable(GL_DITHER);
+  glEnable(GL_SCISSOR_TEST);
+  applied_.scissor = true;
+  applied_.depthWrite = true;
+  shader_->Use();
+  SetViewport(state_.viewport);
+  if (glGetError() != GL_NO_ERROR) {
+    *error = "GL reported an error while setting up";
+    return false;
+  }
+  return true;
+}
+
+PixelRect GlDevice::ViewportRect() const {
+  const Viewport& vp = state_.viewport;
+  return {vp.x, vp.y, vp.width, vp.height};
+}
+
+void GlDevice::SetViewport(const Viewport& viewport) {
+  // Keep the viewport inside the target, as Direct3D requires.
+  Viewport vp = viewport;
+  vp.x = std::clamp(vp.x, 0, kWidth);
+  vp.y = std::clamp(vp.y, 0, kHeight);
+  vp.width = std::clamp(vp.width, 0, kWidth - vp.x);
+  vp.height = std::clamp(vp.height, 0, kHeight - vp.y);
+  state_.viewport = vp;
+  glViewport(vp.x, kHeight - vp.y - vp.height, vp.width, vp.height);
+}
+
+void GlDevice::ApplyScissor(const PixelRect& rect) {
+  if (rect.x == applied_.scissorRect.x && rect.y == applied_.scissorRect.y &&
+      rect.width == applied_.scissorRect.width && rect.height == applied_.scissorRect.height)
+    return;
+  applied_.scissorRect = rect;
+  glScissor(rect.x, kHeight - rect.y - rect.height, rect.width, rect.height);
+}
+
+void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
+  GLbitfield mask = 0;
+  if (flags & ClearFlags::Target) {
+    float c[4];
+    ArgbToFloats(argb, c);
+    glClearColor(c[0], c[1], c[2], c[3]);
+    mask |= GL_COLOR_BUFFER_BIT;
+  }
+  if (flags & ClearFlags::ZBuffer) {
+    glClearDepth(std::clamp(z, 0.0f, 1.0f));
+    if (!applied_.depthWrite) {
+      glDepthMask(GL_TRUE);
+      applied_.depthWrite = true;
+    }
+    mask |= GL_DEPTH_BUFFER_BIT;
+  }
+  ApplyScissor(ViewportRect());
+  if (mask) glClear(mask);
+}
+
+std::vector<uint32_t> GlDevice::ReadBackBuffer() {
+  std::vector<uint32_t> pixels(static_cast<size_t>(kWidth) * kHeight);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
+  // GL rows run bottom-up.
+  for (int y = 0; y < kHeight / 2; ++y)
+    std::swap_ranges(pixels.begin() + y * kWidth, pixels.begin() + (y + 1) * kWidth,
+                     pixels.begin() + (kHeight - 1 - y) * kWidth);
+  return pixels;
+}
+
+bool GlDevice::Present() {
+  int width = 0, height = 0;
+  SDL_GL_GetDrawableSize(window_, &width, &height);
+  PixelRect to = PresentRect(width, height, kWidth, kHeight);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+  glDisable(GL_SCISSOR_TEST);
+  if (to.width != width || to.height != height) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
+  bool oneToOne = to.width == kWidth && to.height == kHeight;
+  glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
+                    GL_COLOR_BUFFER_BIT, oneToOne ? GL_NEAREST : GL_LINEAR);
+  SDL_GL_SwapWindow(window_);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+  glEnable(GL_SCISSOR_TEST);
+  return true;
+}
+
+void GlDevice::SetTextureStageState(int stage, TextureStageState state, uint32_t value) {
+  if (stage == 0) state_.states.Set(state, value);
+}
+
+void GlDevice::SetTransform(uint32_t slot, const Matrix& matrix) {
+  if (!state_.SetTransform(slot, matrix) || slot < TransformSlot::World) return;
+  int entry = static_cast<int>(slot - TransformSlot::World);
+  paletteDirtyLow_ = std::min(paletteDirtyLow_, entry);
+  paletteDirtyHigh_ = std::max(paletteDirtyHigh_, entry + 1);
+}
+
+void GlDevice::SetLight(int index, const Light& light) {
+  if (index >= 0 && index < FixedFunctionState::kLights) state_.lights[index] = light;
+}
+
+void GlDevice::LightEnable(int index, bool enable) {
+  if (index >= 0 && index < FixedFunctionState::kLights) state_.lightEnabled[index] = enable;
+}
+
+void GlDevice::SetTexture(int stage, const DeviceTexture* texture) {
+  if (stage != 0) return;
+  state_.texture = texture;
+  texture_ = dynamic_cast<const GlTexture*>(texture);
+}
+
+std::unique_ptr<DeviceTexture> GlDevice::LoadTexture(const std::string& path) {
+  std::optional<Image> image = LoadImageFile(path);
+  if (!image) return nullptr;
+  return std::make_unique<GlTexture>(life_, image->width, image->height, image->argb.data());
+}
+
+std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
+                                                       const uint32_t* argbPixels) {
+  if (width <= 0 || height <= 0) return nullptr;
+  std::vector<uint32_t> blank;
+  if (!argbPixels) {
+    blank.assign(static_cast<size_t>(width) * height, 0);
+    argbPixels = blank.data();
+  }
+  return std::make_unique<GlTexture>(life_, width, height, argbPixels);
+}
+
+std::unique_ptr<DeviceMesh> GlDevice::CreateMesh(const std::vector<MeshVertex>& vertices,
+                                                 const std::vector<uint32_t>& indices,
+                                                 const MeshFormat& format) {
+  return std::make_unique<GlMesh>(life_, vertices, indices, format);
+}
+
+void GlDevice::UpdateMeshVertices(DeviceMesh& mesh, const std::vector<MeshVertex>& vertices) {
+  if (auto* glMesh = dynamic_cast<GlMesh*>(&mesh)) glMesh->UpdateVertices(vertices);
+}
+
+std::unique_ptr<DeviceFont> GlDevice::CreateFont(const std::string& faceName, int height,
+                                                 bool italic) {
+  std::unique_ptr<TextRasterizer> rasterizer = TextRasterizer::Open(faceName, height, italic);
+  if (!rasterizer) return nullptr;
+  return std::make_unique<GlFont>(*this, life_, std::move(rasterizer));
+}
+
+void GlDevice::ApplyRasterState(const StateBlock& states) {
+  bool blend = states.Get(RenderState::AlphaBlendEnable) != 0;
+  if (blend != applied_.blend) {
+    blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+    applied_.blend = blend;
+  }
+  GLenum src = BlendFactor(states.Get(RenderState::SrcBlend));
+  GLenum dest = BlendFactor(states.Get(RenderState::DestBlend));
+  if (src != applied_.srcFactor || dest != applied_.destFactor) {
+    glBlendFunc(src, dest);
+    applied_.srcFactor = src;
+    applied_.destFactor = dest;
+  }
+  bool depthTest = states.Get(RenderState::ZEnable) != ZBuffer::False;
+  if (depthTest != applied_.depthTest) {
+    depthTest ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+    applied_.depthTest = depthTest;
+  }
+  bool depthWrite = states.Get(RenderState::ZWriteEnable) != 0;
+  if (depthWrite != applied_.depthWrite) {
+    glDepthMask(depthWrite ? GL_TRUE : GL_FALSE);
+    applied_.depthWrite = depthWrite;
+  }
+  // Fronts are clockwise: culling counter-clockwise faces culls GL's backs.
+  uint32_t cullMode = states.Get(RenderState::CullMode);
+  bool cull = cullMode == Cull::CW || cullMode == Cull::CCW;
+  if (cull != applied_.cull) {
+    cull ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
+    applied_.cull = cull;
+  }
+  GLenum face = cullMode == Cull::CW ? GL_FRONT : GL_BACK;
+  if (cull && face != applied_.cullFace) {
+    glCullFace(face);
+    applied_.cullFace = face;
+  }
+  shader_->SetInt(Uniform::AlphaTest, states.Get(RenderState::AlphaTestEnable) != 0);
+  shader_->SetInt(Uniform::AlphaFunc, static_cast<int>(states.Get(RenderState::AlphaFunc)));
+  shader_->SetInt(Uniform::AlphaRef, static_cast<int>(states.Get(RenderState::AlphaRef) & 0xFF));
+}
+
+void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* texture) {
+  auto stage = [&states](TextureStageState s) { return static_cast<int>(states.Get(s)); };
+  shader_->SetInt(Uniform::ColorOp, stage(TextureStageState::ColorOp));
+  shader_->SetInt(Uniform::ColorArg1, stage(TextureStageState::ColorArg1));
+  shader_->SetInt(Uniform::ColorArg2, stage(TextureStageState::ColorArg2));
+  shader_->SetInt(Uniform::AlphaOp, stage(TextureStageState::AlphaOp));
+  shader_->SetInt(Uniform::AlphaArg1, stage(TextureStageState::AlphaArg1));
+  shader_->SetInt(Uniform::AlphaArg2, stage(TextureStageState::AlphaArg2));
+  shader_->SetInt(Uniform::HasTexture, texture != nullptr);
+  // Bound on every draw: creating or deleting a texture changes the binding.
+  if (texture) glBindTexture(GL_TEXTURE_2D, texture->Name());
+}
+
+void GlDevice::DrawScreenQuad(const ScreenVertex vertices[4]) {
+  DrawQuad(vertices, state_.states, texture_, ViewportRect());
+}
+
+void GlDevice::DrawTextQuad(const GlTexture& texture, const ScreenVertex vertices[4],
+                            const PixelRect& clip) {
+  PixelRect vp = ViewportRect();
+  int left = std::max(vp.x, clip.x), top = std::max(vp.y, clip.y);
+  int right = std::min(vp.x + vp.width, clip.x + clip.width);
+  int bottom = std::min(vp.y + vp.height, clip.y + clip.height);
+  if (right <= left || bottom <= top) return;
+  DrawQuad(vertices, textStates_, &texture, {left, top, right - left, bottom - top});
+}
+
+void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states,
+                        const GlTexture* texture, const PixelRect& clip) {
+  ApplyRasterState(states);
+  ApplyTextureStage(states, texture);
+  ApplyScissor(clip);
+  const Viewport& vp = state_.viewport;
+  const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
+                             static_cast<float>(vp.width), static_cast<float>(vp.height)};
+  shader_->SetInt(Uniform::ScreenSpace, 1);
+  shader_->SetVec4(Uniform::Viewport, viewport);
+
+  glBindVertexArray(quadArray_);
+  glBindBuffer(GL_ARRAY_BUFFER, quadBuffer_);
+  if (quadCursor_ == kQuadRing) {
+    // Renew the storage rather than wait for draws still reading the old one.
+    glBufferData(GL_ARRAY_BUFFER, kQuadRing * 4 * sizeof(ScreenVertex), nullptr, GL_STREAM_DRAW);
+    quadCursor_ = 0;
+  }
+  const GLintptr bytes = 4 * sizeof(ScreenVertex);
+  glBufferSubData(GL_ARRAY_BUFFER, quadCursor_ * bytes, bytes, vertices);
+  glDrawArrays(GL_TRIANGLE_STRIP, quadCursor_ * 4, 4);
+  ++quadCursor_;
+}
+
+void GlDevice::UploadPalette() {
+  if (paletteDirtyLow_ >= paletteDirtyHigh_) return;
+  constexpr int kFloats = FixedFunctionShader::kTexelsPerPaletteEntry * 4;
+  std::vector<float> texels(static_cast<size_t>(paletteDirtyHigh_ - paletteDirtyLow_) * kFloats, 0);
+  for (int entry = paletteDirtyLow_; entry < paletteDirtyHigh_; ++entry) {
+    float* out = &texels[static_cast<size_t>(entry - paletteDirtyLow_) * kFloats];
+    const Matrix& world = state_.World(entry);
+    std::copy(&world.m[0][0], &world.m[0][0] + 16, out);
+    NormalRows(world, out + 16);
+  }
+  glBindBuffer(GL_TEXTURE_BUFFER, paletteBuffer_);
+  glBufferSubData(GL_TEXTURE_BUFFER, static_cast<GLintptr>(paletteDirtyLow_) * kFloats * 4,
+                  static_cast<GLsizeiptr>(texels.size() * sizeof(float)), texels.data());
+  paletteDirtyLow_ = FixedFunctionState::kPaletteSize;
+  paletteDirtyHigh_ = 0;
+}
+
+void GlDevice::ApplyTransformsAndLights(bool vertexColors) {
+  UploadPalette();
+  Matrix viewProjection = state_.View() * state_.Projection();
+  shader_->SetMat4(Uniform::ViewProjection, &viewProjection.m[0][0]);
+  const Viewport& vp = state_.viewport;
+  shader_->SetVec2(Uniform::DepthRange, vp.minZ, vp.maxZ);
+  uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
+  shader_->SetInt(Uniform::BlendMatrices, BlendMatrices(vertexBlend));
+  shader_->SetInt(Uniform::IndexedBlend,
+                  vertexBlend != VertexBlendFlags::Disable &&
+                      state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0);
+  shader_->SetInt(Uniform::VertexColor, vertexColors);
+
+  bool lighting = state_.states.Get(RenderState::Lighting) != 0;
+  shader_->SetInt(Uniform::Lighting, lighting);
+  if (!lighting) return;
+  float ambient[4];
+  ArgbToFloats(state_.states.Get(RenderState::Ambient), ambient);
+  shader_->SetVec4(Uniform::GlobalAmbient, ambient);
+  const Material& m = state_.material;
+  shader_->SetVec4(Uniform::MaterialDiffuse, &m.diffuse.r);
+  shader_->SetVec4(Uniform::MaterialAmbient, &m.ambient.r);
+  shader_->SetVec4(Uniform::MaterialEmissive, &m.emissive.r);
+
+  float toward[3 * FixedFunctionShader::kMaxLights] = {};
+  float diffuse[4 * FixedFunctionShader::kMaxLights] = {};
+  float lightAmbient[4 * FixedFunctionShader::kMaxLights] = {};
+  int count = 0;
+  for (int i = 0; i < FixedFunctionState::kLights; ++i) {
+    const Light& light = state_.lights[i];
+    if (!state_.lightEnabled[i] || light.type != LightType::Directional) continue;
+    Vec3 to = Normalize(light.direction * -1.0f);
+    std::copy(&to.x, &to.x + 3, toward + 3 * count);
+    std::copy(&light.diffuse.r, &light.diffuse.r + 4, diffuse + 4 * count);
+    std::copy(&light.ambient.r, &light.ambient.r + 4, lightAmbient + 4 * count);
+    ++count;
+  }
+  shader_->SetInt(Uniform::LightCount, count);
+  shader_->SetVec3Array(Uniform::LightToward, toward, FixedFunctionShader::kMaxLights);
+  shader_->SetVec4Array(Uniform::LightDiffuse, diffuse, FixedFunctionShader::kMaxLights);
+  shader_->SetVec4Array(Uniform::LightAmbient, lightAmbient, FixedFunctionShader::kMaxLights);
+}
+
+void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
+  const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
+  if (!glMesh || triangleCount == 0) return;
+  ApplyRasterState(state_.states);
+  ApplyTextureStage(state_.states, texture_);
+  ApplyScissor(ViewportRect());
+  shader_->SetInt(Uniform::ScreenSpace, 0);
+  ApplyTransformsAndLights(glMesh->HasVertexColors());
+  glBindVertexArray(glMesh->VertexArray());
+  glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * triangleCount), GL_UNSIGNED_INT,
+                 reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex) * 4));
+}

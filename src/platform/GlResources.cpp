@@ -1,0 +1,82 @@
+#include "platform/GlResources.h"
+
+#include <cstddef>
+
+#include "platform/FixedFunctionShader.h"
+#include "platform/ImageFile.h"
+
+GlTexture::GlTexture(const GlContextLife& context, int imageWidth, int imageHeight,
+                     const uint32_t* argb)
+    : context_(context) {
+  this->imageWidth = static_cast<uint32_t>(imageWidth);
+  this->imageHeight = static_cast<uint32_t>(imageHeight);
+  width = TextureSideFor(this->imageWidth);
+  height = TextureSideFor(this->imageHeight);
+
+  glGenTextures(1, &name_);
+  glBindTexture(GL_TEXTURE_2D, name_);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  // ARGB words are BGRA bytes on little-endian machines; the _REV type says
+  // so on any machine.
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, imageWidth, imageHeight, 0, GL_BGRA,
+               GL_UNSIGNED_INT_8_8_8_8_REV, argb);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+}
+
+GlTexture::~GlTexture() {
+  if (!context_.expired()) glDeleteTextures(1, &name_);
+}
+
+GlMesh::GlMesh(const GlContextLife& context, const std::vector<MeshVertex>& vertices,
+               const std::vector<uint32_t>& indices, const MeshFormat& format)
+    : context_(context), format_(format), vertexCount_(vertices.size()) {
+  using A = FixedFunctionShader::Attribute;
+  glGenVertexArrays(1, &vertexArray_);
+  glBindVertexArray(vertexArray_);
+  glGenBuffers(1, &vertexBuffer_);
+  glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(MeshVertex)),
+               vertices.data(), format.dynamic ? GL_DYNAMIC_DRAW : GL_STATIC_DRAW);
+  glGenBuffers(1, &indexBuffer_);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
+  glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(uint32_t)),
+               indices.data(), GL_STATIC_DRAW);
+
+  const auto stride = static_cast<GLsizei>(sizeof(MeshVertex));
+  auto at = [](size_t offset) { return reinterpret_cast<const void*>(offset); };
+  glEnableVertexAttribArray(A::Position);
+  glVertexAttribPointer(A::Position, 3, GL_FLOAT, GL_FALSE, stride, at(offsetof(MeshVertex, position)));
+  glEnableVertexAttribArray(A::Normal);
+  glVertexAttribPointer(A::Normal, 3, GL_FLOAT, GL_FALSE, stride, at(offsetof(MeshVertex, normal)));
+  glEnableVertexAttribArray(A::Color);
+  glVertexAttribPointer(A::Color, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                        at(offsetof(MeshVertex, diffuse)));
+  glEnableVertexAttribArray(A::TexCoord);
+  glVertexAttribPointer(A::TexCoord, 2, GL_FLOAT, GL_FALSE, stride, at(offsetof(MeshVertex, u)));
+  glEnableVertexAttribArray(A::Weights);
+  glVertexAttribPointer(A::Weights, 4, GL_FLOAT, GL_FALSE, stride, at(offsetof(MeshVertex, weights)));
+  glEnableVertexAttribArray(A::Bones);
+  glVertexAttribIPointer(A::Bones, 4, GL_UNSIGNED_BYTE, stride, at(offsetof(MeshVertex, bones)));
+  glBindVertexArray(0);
+}
+
+GlMesh::~GlMesh() {
+  if (context_.expired()) return;
+  glDeleteBuffers(1, &vertexBuffer_);
+  glDeleteBuffers(1, &indexBuffer_);
+  glDeleteVertexArrays(1, &vertexArray_);
+}
+
+void GlMesh::UpdateVertices(const std::vector<MeshVertex>& vertices) {
+  glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+  auto bytes = static_cast<GLsizeiptr>(vertices.size() * sizeof(MeshVertex));
+  if (vertices.size() == vertexCount_)
+    glBufferSubData(GL_ARRAY_BUFFER, 0, bytes, vertices.data());
+  else
+    glBufferData(GL_ARRAY_BUFFER, bytes, vertices.data(), GL_DYNAMIC_DRAW);
+  vertexCount_ = vertices.size();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Textures and meshes held by the GL device. Each keeps a weak link to the
+// context that made it, so one that outlives its device is dropped without
+// calling into a dead context.
+
+#include <epoxy/gl.h>
+
+#include <memory>
+#include <vector>
+
+#include "gfx/RenderDevice.h"
+
+using GlContextLife = std::shared_ptr<int>;
+
+class GlTexture final : public DeviceTexture {
+ public:
+  // Uploads the image at its own size; width and height report the
+  // power-of-two size the original loader would have created. Sampled with
+  // point filtering and wrap addressing.
+  GlTexture(const GlContextLife& context, int imageWidth, int imageHeight, const uint32_t* argb);
+  ~GlTexture() override;
+  GlTexture(const GlTexture&) = delete;
+  GlTexture& operator=(const GlTexture&) = delete;
+
+  GLuint Name() const { return name_; }
+
+ private:
+  std::weak_ptr<int> context_;
+  GLuint name_ = 0;
+};
+
+class GlMesh final : public DeviceMesh {
+ public:
+  GlMesh(const GlContextLife& context, const std::vector<MeshVertex>& vertices,
+         const std::vector<uint32_t>& indices, const MeshFormat& format);
+  ~GlMesh() override;
+  GlMesh(const GlMesh&) = delete;
+  GlMesh& operator=(const GlMesh&) = delete;
+
+  void UpdateVertices(const std::vector<MeshVertex>& vertices);
+  GLuint VertexArray() const { return vertexArray_; }
+  bool HasVertexColors() const { return format_.hasVertexColors; }
+
+ private:
+  std::weak_ptr<int> context_;
+  MeshFormat format_;
+  GLuint vertexArray_ = 0, vertexBuffer_ = 0, indexBuffer_ = 0;
+  size_t vertexCount_ = 0;
+};

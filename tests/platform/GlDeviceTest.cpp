@@ -1,0 +1,265 @@
+#include "platform/GlDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "support/OffscreenDevice.h"
+
+namespace {
+
+constexpr uint32_t kBlue = 0xFF2040A0;
+constexpr uint32_t kRed = 0xFFFF0000;
+constexpr uint32_t kGreen = 0xFF00FF00;
+
+std::string Hex(uint32_t argb) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", argb);
+  return text;
+}
+
+int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
+
+::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance = 2) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance)
+      return ::testing::AssertionFailure() << Hex(actual) << " is not near " << Hex(expected);
+  return ::testing::AssertionSuccess();
+}
+
+void Quad(RenderDevice& device, float x, float y, float w, float h, uint32_t argb, float z = 0,
+          float u0 = 0, float v0 = 0, float u1 = 1, float v1 = 1) {
+  const ScreenVertex quad[4] = {{x, y, z, 1, argb, u0, v0},
+                                {x + w, y, z, 1, argb, u1, v0},
+                                {x, y + h, z, 1, argb, u0, v1},
+                                {x + w, y + h, z, 1, argb, u1, v1}};
+  device.DrawScreenQuad(quad);
+}
+
+using GlDeviceTest = OffscreenDeviceTest;
+
+TEST_F(GlDeviceTest, ClearsAndQuadsTouchOnlyTheViewportAndUseTargetPixels) {
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Device().SetViewport({0, 550, 800, 50, 0, 1});
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFFC88080, 1);
+  EXPECT_EQ(Pixel(10, 549), kBlue);
+  EXPECT_EQ(Pixel(10, 550), 0xFFC88080u);
+
+  Device().SetViewport({100, 100, 200, 150, 0, 1});
+  Quad(Device(), 0, 0, 800, 600, kRed);
+  Device().Clear(ClearFlags::ZBuffer, 0, 1);
+  Quad(Device(), 150, 150, 20, 20, kGreen);
+  EXPECT_EQ(Pixel(99, 120), kBlue);
+  EXPECT_EQ(Pixel(100, 100), kRed);
+  EXPECT_EQ(Pixel(299, 249), kRed);
+  EXPECT_EQ(Pixel(300, 120), kBlue);
+  EXPECT_EQ(Pixel(100, 250), kBlue);
+  // Screen quads are in target pixels, not offset by the viewport.
+  EXPECT_EQ(Pixel(150, 150), kGreen);
+  EXPECT_EQ(Pixel(169, 169), kGreen);
+  EXPECT_EQ(Pixel(149, 150), kRed);
+  EXPECT_EQ(Pixel(170, 169), kRed);
+  EXPECT_EQ(Device().GetViewport().x, 100);
+}
+
+TEST_F(GlDeviceTest, TexturesArePointSampledWithWrapAddressing) {
+  const uint32_t texels[6] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
+                              0xFFFFFF00, 0xFF00FFFF, 0xFFFF00FF};
+  auto texture = Device().CreateTexture(3, 2, texels);
+  EXPECT_EQ(texture->width, 4u);
+  EXPECT_EQ(texture->height, 2u);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  Device().SetTexture(0, texture.get());
+  Quad(Device(), 10, 20, 3, 2, 0xFFFFFFFF);
+  Quad(Device(), 100, 20, 6, 4, 0xFFFFFFFF);
+  Quad(Device(), 200, 20, 6, 2, 0xFFFFFFFF, 0, 0, 0, 2, 1);
+
+  Image picture = Capture();
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) {
+      EXPECT_EQ(picture.At(10 + x, 20 + y) | 0xFF000000, texels[3 * y + x]) << x << "," << y;
+      // Doubled: each texel covers a 2 x 2 block.
+      EXPECT_EQ(picture.At(100 + 2 * x + 1, 20 + 2 * y + 1) | 0xFF000000, texels[3 * y + x]);
+      // u 0..2 repeats the image.
+      EXPECT_EQ(picture.At(203 + x, 20 + y) | 0xFF000000, texels[3 * y + x]);
+    }
+}
+
+TEST_F(GlDeviceTest, VertexAlphaBlendsAndTransparentTexelsWriteNoDepth) {
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Quad(Device(), 0, 0, 10, 10, 0xFFFFFFFF);
+  Quad(Device(), 20, 0, 10, 10, 0x80FFFFFF);
+  Quad(Device(), 40, 0, 10, 10, 0x00FFFFFF);
+  EXPECT_EQ(Pixel(5, 5), 0xFFFFFFFFu);
+  EXPECT_TRUE(Near(Pixel(25, 5), 0xFF8F9FCF));
+  EXPECT_EQ(Pixel(45, 5), kBlue);
+
+  // Opaque quads at depth 0 hide what comes later behind them; fully
+  // transparent ones leave no depth and hide nothing.
+  Quad(Device(), 0, 0, 50, 10, kRed, 0.5f);
+  EXPECT_EQ(Pixel(5, 5), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(45, 5), kRed);
+
+  // Additive blending adds the source times its alpha.
+  Device().SetRenderState(RenderState::DestBlend, Blend::One);
+  Quad(Device(), 60, 0, 10, 10, 0x80404040);
+  EXPECT_TRUE(Near(Pixel(65, 5), 0xFF4060C0));
+}
+
+TEST_F(GlDeviceTest, NoTextureReadsOpaqueWhiteAndTheStageModulates) {
+  const uint32_t texel = 0x80FF8000;
+  auto texture = Device().CreateTexture(1, 1, &texel);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  Quad(Device(), 0, 0, 10, 10, 0xFF336699);
+  Device().SetTexture(0, texture.get());
+  Quad(Device(), 20, 0, 10, 10, 0xFFFFFFFF);
+  Device().SetTextureStageState(0, TextureStageState::AlphaOp, TextureOp::SelectArg2);
+  Quad(Device(), 40, 0, 10, 10, 0xFF808080);
+  EXPECT_EQ(Pixel(5, 5), 0xFF336699u);
+  EXPECT_TRUE(Near(Pixel(25, 5), 0xFF804000));  // texel alpha halves it over black
+  EXPECT_TRUE(Near(Pixel(45, 5), 0xFF804000));  // tinted by half grey, opaque
+}
+
+// A square facing the camera (towards +z), drawn with clockwise fronts as the
+// camera sees them: world x grows towards the screen's left.
+std::vector<MeshVertex> Square(float cx, float cy, float z, float half, uint8_t bone = 0) {
+  auto v = [&](float x, float y) {
+    MeshVertex vertex;
+    vertex.position = {x, y, z};
+    vertex.normal = {0, 0, 1};
+    vertex.bones[0] = bone;
+    return vertex;
+  };
+  return {v(cx + half, cy + half), v(cx - half, cy + half), v(cx + half, cy - half),
+          v(cx - half, cy - half)};
+}
+
+const std::vector<uint32_t> kFront = {0, 1, 2, 2, 1, 3};
+const std::vector<uint32_t> kBack = {0, 2, 1, 2, 3, 1};
+
+Material Grey(float level) {
+  Material m;
+  m.diffuse = m.ambient = {level, level, level, 1};
+  return m;
+}
+
+// World (320, 240) is the screen centre; 5 pixels per world unit.
+TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
+  SetGameCamera(Device());
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  auto square = Device().CreateMesh(Square(320, 240, 0, 10), kFront, {});
+  Device().SetMaterial(Grey(0.5f));
+  Device().DrawMesh(*square, 0, 2);
+  // ambient 0x6F times 0.5, plus 0.5 times N.L = 1/sqrt(3)
+  int expected = static_cast<int>(std::lround(255 * (0.5 * 0x6F / 255.0 + 0.5 / std::sqrt(3.0))));
+  EXPECT_TRUE(Near(Pixel(400, 300), 0xFF000000u | expected * 0x010101u));
+
+  Device().SetMaterial(Grey(4));  // far above 1: saturates rather than wraps
+  Device().SetTransform(TransformSlot::World, MatrixTranslation(-40, 0, 0));
+  Device().DrawMesh(*square, 0, 2);
+  EXPECT_EQ(Pixel(600, 300), 0xFFFFFFFFu);
+
+  // Non-uniform scale must not change the lighting of a flat face.
+  Device().SetMaterial(Grey(0.5f));
+  auto centred = Device().CreateMesh(Square(0, 0, 0, 10), kFront, {});
+  Device().SetTransform(TransformSlot::World,
+                        MatrixScaling(1, 0.5f, 0.2f) * MatrixTranslation(360, 240, 0));
+  Device().DrawMesh(*centred, 0, 2);
+  EXPECT_TRUE(Near(Pixel(200, 300), 0xFF000000u | expected * 0x010101u));
+
+  Device().SetRenderState(RenderState::Lighting, 0);
+  Device().SetTransform(TransformSlot::World, MatrixTranslation(0, 40, 0));
+  Device().DrawMesh(*square, 0, 2);
+  EXPECT_EQ(Pixel(400, 100), 0xFFFFFFFFu);
+}
+
+TEST_F(GlDeviceTest, CullsCounterClockwiseFacesAndKeepsTheNearestSurface) {
+  SetGameCamera(Device());
+  Device().SetRenderState(RenderState::Lighting, 0);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  auto back = Device().CreateMesh(Square(320, 240, 0, 10), kBack, {});
+  Device().DrawMesh(*back, 0, 2);
+  EXPECT_EQ(Pixel(400, 300), 0xFF000000u);
+  Device().SetRenderState(RenderState::CullMode, Cull::None);
+  Device().DrawMesh(*back, 0, 2);
+  EXPECT_EQ(Pixel(400, 300), 0xFFFFFFFFu);
+
+  Device().SetRenderState(RenderState::CullMode, Cull::CW);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  auto front = Device().CreateMesh(Square(320, 240, 0, 10), kFront, {});
+  Device().DrawMesh(*front, 0, 2);
+  EXPECT_EQ(Pixel(400, 300), 0xFF000000u);
+
+  // Nearer to the camera (larger z) wins whatever the order of drawing.
+  Device().SetRenderState(RenderState::CullMode, Cull::CCW);
+  Device().SetRenderState(RenderState::Lighting, 1);
+  auto nearSquare = Device().CreateMesh(Square(320, 240, 10, 10), kFront, {});
+  auto farSquare = Device().CreateMesh(Square(316, 240, -10, 10), kFront, {});
+  Device().SetMaterial(Grey(1));
+  Device().DrawMesh(*nearSquare, 0, 2);
+  Device().SetMaterial(Grey(0.2f));
+  Device().DrawMesh(*farSquare, 0, 2);
+  EXPECT_EQ(Pixel(400, 300), 0xFFFFFFFFu);
+  EXPECT_NE(Pixel(400 + 60, 300), 0xFFFFFFFFu);
+  EXPECT_NE(Pixel(400 + 60, 300), 0xFF000000u);
+}
+
+TEST_F(GlDeviceTest, IndexedVertexBlendingUsesThePalette) {
+  SetGameCamera(Device());
+  Device().SetRenderState(RenderState::Lighting, 0);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  auto square = Device().CreateMesh(Square(320, 240, 0, 2, 1), kFront, {});
+  Device().SetTransform(TransformSlot::WorldMatrix(1), MatrixTranslation(0, 20, 0));
+  Device().SetRenderState(RenderState::IndexedVertexBlendEnable, 1);
+  Device().SetRenderState(RenderState::VertexBlend, VertexBlendFlags::Weights0);
+  Device().DrawMesh(*square, 0, 2);
+  EXPECT_EQ(Pixel(400, 300), 0xFF000000u);
+  EXPECT_EQ(Pixel(400, 200), 0xFFFFFFFFu);
+
+  // Two matrices: the listed weight for bone 1, the rest for bone 0.
+  std::vector<MeshVertex> blended = Square(320, 240, 0, 2, 1);
+  for (MeshVertex& v : blended) {
+    v.bones[1] = 0;
+    v.weights[0] = 0.5f;
+  }
+  auto half = Device().CreateMesh(blended, kFront, {});
+  Device().SetRenderState(RenderState::VertexBlend, VertexBlendFlags::Weights1);
+  Device().DrawMesh(*half, 0, 2);
+  EXPECT_EQ(Pixel(400, 250), 0xFFFFFFFFu);
+  EXPECT_EQ(Device().MaxVertexBlendMatrixIndex(), 255);
+}
+
+TEST_F(GlDeviceTest, TextLinesStartAtXAndLeaveTheStatesAlone) {
+  auto font = Device().CreateFont("HG教科書体", 18, false);
+  ASSERT_NE(font, nullptr);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  font->DrawText(100, 100, 0xFFFFFFFF, "|\n|");
+  Image picture = Capture();
+  auto leftmostLit = [&](int top, int bottom) {
+    for (int x = 90; x < 130; ++x)
+      for (int y = top; y < bottom; ++y)
+        if ((picture.At(x, y) & 0xFF) > 128) return x;
+    return -1;
+  };
+  int first = leftmostLit(100, 118), second = leftmostLit(118, 140);
+  EXPECT_GE(first, 100);
+  EXPECT_EQ(first, second);
+
+  // Text ignores depth: the cleared depth is not written.
+  EXPECT_EQ(Device().GetRenderState(RenderState::ZEnable), ZBuffer::True);
+  EXPECT_EQ(Device().GetRenderState(RenderState::CullMode), Cull::CCW);
+  Quad(Device(), 95, 95, 40, 60, kRed, 0.5f);
+  EXPECT_EQ(Pixel(first, 105), kRed);
+}
+
+TEST_F(GlDeviceTest, PresentKeepsThePicture) {
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  EXPECT_TRUE(Device().Present());
+  EXPECT_EQ(Pixel(400, 300), kBlue);
+  Quad(Device(), 0, 0, 10, 10, kRed);
+  EXPECT_EQ(Pixel(5, 5), kRed);
+}
+
+}  // namespace
