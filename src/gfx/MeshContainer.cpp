@@ -44,7 +44,8 @@ void MeshContainer::BuildSkin(RenderDevice& device, const XMesh& mesh, const std
   maxInfluences_ = MaxVertexInfluences(influences);
   auto boneCount = static_cast<uint32_t>(boneOffsets_.size());
   auto slots = static_cast<uint32_t>(std::max(device.MaxVertexBlendMatrixIndex(), -1) + 1);
-  paletteSize_ = std::min(slots / 2, boneCount);
+  // Palette slots are bytes in the vertex format.
+  paletteSize_ = std::min({slots / 2, boneCount, 256u});
   software_ = slots < faceInfluences || paletteSize_ < faceInfluences;
 
   MeshFormat format;

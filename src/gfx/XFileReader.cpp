@@ -58,8 +58,7 @@ XScene ParseXFile(std::span<const uint8_t> bytes, const std::string& name) {
   bool text = header.encoding == XEncoding::Text || header.encoding == XEncoding::CompressedText;
   std::vector<uint8_t> inflated;
   if (compressed) {
-    source.text = false;  // errors in the inflater are at file offsets
-    inflated = InflateMsZip(body.subspan(0), source);
+    inflated = InflateMsZip(body, source);
     body = inflated;
   }
   source.text = text;

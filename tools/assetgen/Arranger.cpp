@@ -135,6 +135,7 @@ class Arrangement {
     song.length = timeline_.length;
     uint8_t nextChannel = 0;
     for (const Part& part : piece_.parts) {
+      if (nextChannel > 15) throw std::runtime_error("more parts than MIDI channels");
       MidiTrack track{part.name,
                       part.role == Role::Drums ? kDrumChannel : nextChannel,
                       static_cast<uint8_t>(part.program),

@@ -20,6 +20,7 @@ Voice Blip(double start, double length, double key, double gain = 1, double duty
   v.gain = gain;
   v.duty = duty;
   v.env = {0.002, length / 2, 0.02};
+  v.filter = {FilterKind::LowPass, 9000, 0, 0.7};  // takes the fizz off the top harmonics
   return v;
 }
 
