@@ -30,8 +30,6 @@ SdlPlatform::~SdlPlatform() {
   SDL_Quit();
 }
 
-void SdlPlatform::SetVerticalSync(bool on) { SDL_GL_SetSwapInterval(on ? 1 : 0); }
-
 std::unique_ptr<Window> SdlPlatform::CreateGameWindow(const std::string& title, int width, int height,
                                                       const std::string& iconPath) {
   if (!videoReady) return nullptr;

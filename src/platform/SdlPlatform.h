@@ -22,9 +22,6 @@ class SdlPlatform final : public Platform {
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
-  // Presenting then no longer waits for the display (for measuring only).
-  void SetVerticalSync(bool on);
-
   std::unique_ptr<Window> CreateGameWindow(const std::string& title, int width, int height,
                                            const std::string& iconPath) override;
   std::unique_ptr<RenderDevice> CreateRenderDevice(Window& window) override;
