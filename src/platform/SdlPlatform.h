@@ -1,7 +1,7 @@
 #pragma once
 // The real bundle: SDL video and events, the OpenGL device, SDL input, SDL's
 // performance counter, and SDL message boxes for util/Dialog.h while it
-// lives. The screen saver stays off while the game runs.
+// lives. The screen saver stays off while the bundle lives.
 
 #include <memory>
 
