@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +35,21 @@ std::optional<int> WaitForExit(pid_t pid, std::chrono::milliseconds limit) {
   return std::nullopt;
 }
 
+// A child that must not outlive the test, even if the test dies.
+pid_t ForkChild() {
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(1);
+  }
+  return pid;
+}
+
+// Windows come and go while the tree is walked (SDL makes helper windows);
+// a request about one that is gone is not an error here.
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+
 void Stop(pid_t pid) {
   if (pid <= 0) return;
   kill(pid, SIGKILL);
@@ -46,7 +62,7 @@ class XvfbDisplay {
   XvfbDisplay() {
     int ready[2];
     if (pipe(ready) != 0) return;
-    pid = fork();
+    pid = ForkChild();
     if (pid == 0) {
       close(ready[0]);
       const int devNull = open("/dev/null", O_WRONLY);
@@ -74,9 +90,10 @@ class GameWindowUnderXvfbTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (xvfb.name.empty()) GTEST_SKIP() << "Xvfb could not be started";
+    XSetErrorHandler(IgnoreXError);
     display = OpenDisplay(xvfb.name, 10s);
     ASSERT_NE(display, nullptr) << "cannot open display " << xvfb.name;
-    game = fork();
+    game = ForkChild();
     if (game == 0) {
       // Started from the folder above bin/, as run.sh does.
       if (chdir(VEXHOP_TREE) != 0) _exit(126);
