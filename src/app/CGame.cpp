@@ -26,7 +26,7 @@ const char kNoWindowMessage[] = "ウィンドウを作成できませんでし�
 }  // namespace
 
 CGame::CGame(Platform& platform, std::string title)
-    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()) {
+    : clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()) {
   fullScreen = ReadWindowFullScreen(GetCurrentDirectory());
   window = platform.CreateGameWindow(this->title, windowWidth, windowHeight, exeFolder + "game.ico");
   if (!window) FailStartup(kNoWindowMessage, this->title);

@@ -61,7 +61,6 @@ class CGame {
   void RunSteps();
   void WaitForStep();
 
-  Platform& platform;
   Clock& clock;
   std::string title;
   std::string exeFolder;

@@ -3,12 +3,7 @@
 #include <algorithm>
 
 void HeadlessWindow::PostAt(double seconds, const WindowEvent& event) {
-  Insert(ManualClock::ToNanoseconds(seconds), event);
-}
-
-void HeadlessWindow::Post(const WindowEvent& event) { Insert(clock.Nanoseconds(), event); }
-
-void HeadlessWindow::Insert(int64_t nanoseconds, const WindowEvent& event) {
+  const int64_t nanoseconds = ManualClock::ToNanoseconds(seconds);
   auto later = std::upper_bound(pending.begin(), pending.end(), nanoseconds,
                                 [](int64_t at, const Pending& p) { return at < p.nanoseconds; });
   pending.insert(later, {nanoseconds, event});

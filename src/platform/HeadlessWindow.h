@@ -15,7 +15,6 @@ class HeadlessWindow final : public Window {
 
   // Events posted for the same time arrive in the order posted.
   void PostAt(double seconds, const WindowEvent& event);
-  void Post(const WindowEvent& event);
 
   bool IsFullScreen() const { return fullScreen; }
   bool IsCursorShown() const { return cursorShown; }
@@ -32,7 +31,6 @@ class HeadlessWindow final : public Window {
     int64_t nanoseconds;
     WindowEvent event;
   };
-  void Insert(int64_t nanoseconds, const WindowEvent& event);
   void Take(WindowEvent& event);
 
   ManualClock& clock;

@@ -1,7 +1,7 @@
 #pragma once
 // The real bundle: SDL video and events, the OpenGL device, SDL input, SDL's
 // performance counter, and SDL message boxes for util/Dialog.h while it
-// lives. The screen saver stays off while the game runs.
+// lives. The screen saver stays off while the bundle lives.
 
 #include <memory>
 
@@ -21,9 +21,6 @@ class SdlPlatform final : public Platform {
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
-
-  // Presenting then no longer waits for the display (for measuring only).
-  void SetVerticalSync(bool on);
 
   std::unique_ptr<Window> CreateGameWindow(const std::string& title, int width, int height,
                                            const std::string& iconPath) override;

@@ -152,29 +152,25 @@ TEST(MainLoopTest, MillisecondTicksPaceTheLoopAcrossTheirWrapAround) {
   EXPECT_NEAR(static_cast<double>(game.moves.size()), 120.0, 1.0);
 }
 
-TEST(MainLoopTest, CloseButtonAndEscapeAskFirstWhenConfirmExitIsSet) {
+TEST(MainLoopTest, CloseButtonAndEscapeAskFirstOnlyWithConfirmExit) {
   CapturingDialogs dialogs;
   dialogs.answers = {false, true};  // Cancel keeps the game, OK ends it
   TestPlatform platform(60);
-  CountingGame game(platform);
-  game.confirmExit = true;
-  game.At(1.0, Type::Escape);
-  game.At(2.0, Type::Close);
-  game.Run();
+  CountingGame asking(platform);
+  asking.confirmExit = true;
+  asking.At(1.0, Type::Escape);
+  asking.At(2.0, Type::Close);
+  asking.Run();
+  const std::string question = "終了確認: 終了してもよろしいですか？";
+  EXPECT_EQ(dialogs.shown, (std::vector<std::string>{question, question}));
+  EXPECT_NEAR(asking.draws.back(), 2.0, 0.02);
 
-  EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"終了確認: 終了してもよろしいですか？",
-                                                     "終了確認: 終了してもよろしいですか？"}));
-  EXPECT_NEAR(game.draws.back(), 2.0, 0.02);
-}
-
-TEST(MainLoopTest, EscapeClosesAtOnceWithoutConfirmExit) {
-  CapturingDialogs dialogs;
-  TestPlatform platform(60);
-  CountingGame game(platform);
-  game.At(1.0, Type::Escape);
-  game.Run();
+  dialogs.shown.clear();
+  CountingGame quiet(platform);
+  quiet.At(1.0, Type::Escape);
+  quiet.Run();
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_NEAR(game.draws.back(), 1.0, 0.02);
+  EXPECT_NEAR(quiet.draws.back(), 1.0, 0.02);
 }
 
 }  // namespace
