@@ -89,7 +89,7 @@ Canvas Cave() {
 Canvas NightCastle() {
   Canvas c(kW, kH);
   c.FillAll(VerticalStops{{{0, Hex(0x0E1230)}, {400, Hex(0x2A2F66)}, {550, Hex(0x3A3A70)}}});
-  PaintSky(c, {0, 0, 0, 0}, {0, 0, 0, 0}, 500, 160, 81);
+  PaintStars(c, 500, 160, 81);
   // Aurora ribbons.
   for (int i = 0; i < 3; ++i) {
     std::vector<Pt> ribbon;
