@@ -15,7 +15,7 @@ namespace {
 
 // Every edge of a closed solid is shared by two faces that run it in
 // opposite directions (by position: solids repeat vertices per face).
-void ExpectClosed(const XMesh& m) {
+void ExpectClosed(const ModelMesh& m) {
   auto key = [&](uint32_t v) {
     const Vec3& p = m.positions[v];
     return std::make_tuple(std::lround(p.x * 1e4f), std::lround(p.y * 1e4f), std::lround(p.z * 1e4f));
@@ -37,7 +37,7 @@ TEST(MeshBuilder, SolidsAreClosedAndTurnOutwards) {
   MeshBuilder b("Solids");
   b.Use(b.AddMaterial(Colour(0xFFFFFF)));
   b.Box({-1, -1, -1}, {1, 1, 1});
-  XMesh box = b.Finish();
+  ModelMesh box = b.Finish();
   EXPECT_EQ(box.faces.size(), 12u);
   ExpectClosed(box);
   for (const auto& f : box.faces) {
@@ -48,7 +48,7 @@ TEST(MeshBuilder, SolidsAreClosedAndTurnOutwards) {
 
   MeshBuilder c("Cone");
   c.Lathe({{0, 0}, {1, 0}, {0, 2}}, 16);
-  XMesh cone = c.Finish();
+  ModelMesh cone = c.Finish();
   ExpectClosed(cone);
 
   MeshBuilder t("Ring");
@@ -64,7 +64,7 @@ TEST(MeshBuilder, TransformsMoveVerticesAndKeepNormalsTrue) {
   MeshBuilder b("Squashed");
   b.SetTransform(MatrixScaling(4, 1, 1) * MatrixTranslation(10, 0, 0));
   b.Sphere({0, 0, 0}, {1, 1, 1}, 16, 8);
-  XMesh m = b.Finish();
+  ModelMesh m = b.Finish();
   for (size_t i = 0; i < m.positions.size(); ++i) {
     const Vec3& p = m.positions[i];
     // On the squashed sphere ((x-10)/4)^2 + y^2 + z^2 = 1 the normal is
@@ -83,7 +83,7 @@ TEST(MeshBuilder, SkinTagsBecomeWeightsPerBone) {
   b.SetBone(1);
   b.Box({0, 1, 0}, {1, 2, 1});
   b.SetBones({"Lower", "Upper", "Unused"}, {MatrixIdentity(), MatrixTranslation(0, -1, 0), MatrixIdentity()});
-  XMesh m = b.Finish();
+  ModelMesh m = b.Finish();
   ASSERT_EQ(m.bones.size(), 2u) << "a bone without vertices is left out";
   EXPECT_EQ(m.bones[0].frame, "Lower");
   EXPECT_EQ(m.bones[0].vertices.size(), 24u);
@@ -99,15 +99,15 @@ std::string Between(const std::string& text, const std::string& from, const std:
 
 TEST(XFileWriter, WritesCountsListsAndKeysAsReadersExpect) {
   MeshBuilder b("Cube");
-  XMaterial tex = Colour(0x808080);
+  ModelMaterial tex = Colour(0x808080);
   tex.texture = "stone.png";
   b.Use(b.AddMaterial(tex));
   b.SetBone(0);
   b.Box({-1, -1, -1}, {1, 1, 1});
   b.SetBones({"Bone"}, {MatrixTranslation(0, -0.5f, 0)});
-  XFrame bone{"Bone", MatrixTranslation(0, 0.5f, 0), {}, {}};
-  XFrame root{"Root", MatrixIdentity(), {b.Finish()}, {bone}};
-  XAnimationSet set{"Wave", {{"Bone", {{0, MatrixIdentity()}, {30, MatrixRotationZ(0.5f)}}}}};
+  ModelFrame bone{"Bone", MatrixTranslation(0, 0.5f, 0), {}, {}};
+  ModelFrame root{"Root", MatrixIdentity(), {b.Finish()}, {bone}};
+  ModelAnimationSet set{"Wave", {{"Bone", {{0, MatrixIdentity()}, {30, MatrixRotationZ(0.5f)}}}}};
   std::string x = FormatX({root}, {set}, 60);
 
   EXPECT_EQ(x.rfind("xof 0303txt 0032\n", 0), 0u);

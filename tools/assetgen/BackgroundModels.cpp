@@ -128,7 +128,7 @@ Canvas SkyIslands() {
 
 StaticModel Background(const std::string& name) {
   MeshBuilder m(name);
-  XMaterial mat = Colour(0xFFFFFF, 0, 1);
+  ModelMaterial mat = Colour(0xFFFFFF, 0, 1);
   mat.emissive[0] = mat.emissive[1] = mat.emissive[2] = 1;
   mat.texture = name + ".png";
   m.Use(m.AddMaterial(mat));

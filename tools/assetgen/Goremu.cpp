@@ -58,9 +58,9 @@ Canvas StoneTexture() {
   return c;
 }
 
-XMesh Body() {
+ModelMesh Body() {
   MeshBuilder m("GoremuBody");
-  XMaterial stone = Colour(0xFFFFFF, 0.1f, 8);
+  ModelMaterial stone = Colour(0xFFFFFF, 0.1f, 8);
   stone.r = stone.g = stone.b = 0.85f;
   stone.texture = "goremu_stone.png";
   int stoneMat = m.AddMaterial(stone);
@@ -112,9 +112,9 @@ XMesh Body() {
   return m.Finish();
 }
 
-XFrame Skeleton(int b) {
+ModelFrame Skeleton(int b) {
   Vec3 o = LocalOffset(b);
-  XFrame f{kBones[b].name, MatrixTranslation(o.x, o.y, o.z), {}, {}};
+  ModelFrame f{kBones[b].name, MatrixTranslation(o.x, o.y, o.z), {}, {}};
   for (int c = 0; c < kBoneCount; ++c)
     if (kBones[c].parent == b) f.children.push_back(Skeleton(c));
   return f;
@@ -157,11 +157,11 @@ Matrix LocalMatrix(const Pose& p, int b) {
 
 constexpr uint32_t kTicks = 60;
 
-XAnimationSet Bake(const char* name, const std::vector<KeyPose>& keys) {
-  XAnimationSet set{name, {}};
+ModelAnimationSet Bake(const char* name, const std::vector<KeyPose>& keys) {
+  ModelAnimationSet set{name, {}};
   uint32_t last = uint32_t(std::lround(keys.back().time * kTicks));
   for (int b = 0; b < kBoneCount; ++b) {
-    XAnimation a{kBones[b].name, {}};
+    ModelTrack a{kBones[b].name, {}};
     for (uint32_t tick = 0; tick <= last; tick += 2) {
       uint32_t at = std::min(tick, last);
       a.keys.push_back({at, LocalMatrix(Sample(keys, float(at) / kTicks), b)});
@@ -257,7 +257,7 @@ std::vector<KeyPose> Build(bool below) {
 }  // namespace
 
 AnimatedModel Goremu() {
-  XFrame root{"goremu", Matrix{}, {Body()}, {Skeleton(Hips)}};
+  ModelFrame root{"goremu", Matrix{}, {Body()}, {Skeleton(Hips)}};
   return {root,
           {Bake("Idle", Idle()), Bake("Walk", Walk()), Bake("Cheer", Cheer()), Bake("Build", Build(false)),
            Bake("BuildBelow", Build(true))},

@@ -12,8 +12,8 @@ namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 
-XMaterial Gold() { return Colour(0xD9A21E, 0.7f, 40); }
-XMaterial Steel() { return Colour(0xB8C2D6, 0.8f, 50); }
+ModelMaterial Gold() { return Colour(0xD9A21E, 0.7f, 40); }
+ModelMaterial Steel() { return Colour(0xB8C2D6, 0.8f, 50); }
 
 // A disc facing +z and -z (its axis is the model's z axis).
 void Disc(MeshBuilder& m, const Matrix& place, float radius, float thickness, float hole = 0) {
