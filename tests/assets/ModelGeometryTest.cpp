@@ -19,7 +19,7 @@ struct Extent {
   float Height() const { return hi.y - lo.y; }
 };
 
-Extent ExtentOf(const XMesh& m) {
+Extent ExtentOf(const ModelMesh& m) {
   Extent e;
   for (const Vec3& p : m.positions) {
     e.lo = {std::min(e.lo.x, p.x), std::min(e.lo.y, p.y), std::min(e.lo.z, p.z)};
@@ -28,8 +28,8 @@ Extent ExtentOf(const XMesh& m) {
   return e;
 }
 
-std::map<std::string, XMesh> AllStatic() {
-  std::map<std::string, XMesh> all;
+std::map<std::string, ModelMesh> AllStatic() {
+  std::map<std::string, ModelMesh> all;
   for (const auto& group : {ItemModels(), EnemyModels(), BackgroundModels()})
     for (const StaticModel& m : group) all[m.name] = m.mesh;
   return all;
@@ -38,7 +38,7 @@ std::map<std::string, XMesh> AllStatic() {
 // Faces must turn their front (clockwise through the game's camera, which
 // is cross(b - a, c - a) in model space) the way their normals point, or
 // the renderer culls the visible side.
-void ExpectFacesAgreeWithNormals(const XMesh& m) {
+void ExpectFacesAgreeWithNormals(const ModelMesh& m) {
   int wrong = 0;
   for (const auto& f : m.faces) {
     const Vec3 &a = m.positions[f[0]], &b = m.positions[f[1]], &c = m.positions[f[2]];
@@ -58,7 +58,7 @@ TEST(ModelGeometry, EveryCatalogueModelIsBuiltWithSoundFaces) {
   for (const char* name : catalogue) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(all.count(name));
-    const XMesh& m = all[name];
+    const ModelMesh& m = all[name];
     ASSERT_FALSE(m.faces.empty());
     EXPECT_EQ(m.normals.size(), m.positions.size());
     EXPECT_EQ(m.uvs.size(), m.positions.size());
@@ -127,27 +127,34 @@ TEST(ModelGeometry, BackgroundsCoverTheViewAndShowTheirPicture) {
   }
 }
 
-std::set<std::string> FrameNames(const XFrame& f) {
+std::set<std::string> FrameNames(const ModelFrame& f) {
   std::set<std::string> names{f.name};
-  for (const XFrame& c : f.children) names.merge(FrameNames(c));
+  for (const ModelFrame& c : f.children) names.merge(FrameNames(c));
   return names;
 }
 
 TEST(ModelGeometry, PlayerIsAFullySkinnedGolemOfTheRightSize) {
   AnimatedModel g = Goremu();
   ASSERT_EQ(g.root.meshes.size(), 1u);
-  const XMesh& body = g.root.meshes[0];
+  const ModelMesh& body = g.root.meshes[0];
   Extent e = ExtentOf(body);
   EXPECT_NEAR(e.lo.y, -100, 0.01f);  // feet 100 units below the origin
   EXPECT_NEAR(e.Height(), 200, 10);
-  // Toes and face point to -z: the front is the -z side.
-  EXPECT_LT(e.lo.z, -e.hi.z);
+  // The glowing eyes and chest gem are on the front, which faces -z.
+  int glowing = 0;
+  for (size_t f = 0; f < body.faces.size(); ++f) {
+    const ModelMaterial& mat = body.materials[body.faceMaterials[f]];
+    if (mat.emissive[0] + mat.emissive[1] + mat.emissive[2] <= 0) continue;
+    ++glowing;
+    for (uint32_t v : body.faces[f]) EXPECT_LT(body.positions[v].z, 0) << "face " << f;
+  }
+  EXPECT_GT(glowing, 0);
   ExpectFacesAgreeWithNormals(body);
 
   std::set<std::string> frames = FrameNames(g.root);
   for (const char* bone : {"Hips", "Spine", "Head", "ArmL", "ArmR", "LegL", "LegR"}) EXPECT_TRUE(frames.count(bone)) << bone;
   std::vector<float> weight(body.positions.size(), 0);
-  for (const XBone& b : body.bones) {
+  for (const ModelBone& b : body.bones) {
     EXPECT_TRUE(frames.count(b.frame)) << b.frame;
     ASSERT_EQ(b.vertices.size(), b.weights.size());
     for (size_t i = 0; i < b.vertices.size(); ++i) weight[b.vertices[i]] += b.weights[i];
@@ -170,7 +177,7 @@ TEST(ModelGeometry, PlayerAnimationsLoopAndLastAsThePlayerExpects) {
     SCOPED_TRACE(g.sets[s].name);
     ASSERT_FALSE(g.sets[s].animations.empty());
     uint32_t length = g.sets[s].animations[0].keys.back().first;
-    for (const XAnimation& a : g.sets[s].animations) {
+    for (const ModelTrack& a : g.sets[s].animations) {
       EXPECT_TRUE(frames.count(a.frame)) << a.frame;
       ASSERT_GE(a.keys.size(), 2u);
       EXPECT_EQ(a.keys.front().first, 0u);

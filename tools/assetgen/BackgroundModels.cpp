@@ -89,7 +89,7 @@ Canvas Cave() {
 Canvas NightCastle() {
   Canvas c(kW, kH);
   c.FillAll(VerticalStops{{{0, Hex(0x0E1230)}, {400, Hex(0x2A2F66)}, {550, Hex(0x3A3A70)}}});
-  PaintSky(c, {0, 0, 0, 0}, {0, 0, 0, 0}, 500, 160, 81);
+  PaintStars(c, 500, 160, 81);
   // Aurora ribbons.
   for (int i = 0; i < 3; ++i) {
     std::vector<Pt> ribbon;
@@ -128,7 +128,7 @@ Canvas SkyIslands() {
 
 StaticModel Background(const std::string& name) {
   MeshBuilder m(name);
-  XMaterial mat = Colour(0xFFFFFF, 0, 1);
+  ModelMaterial mat = Colour(0xFFFFFF, 0, 1);
   mat.emissive[0] = mat.emissive[1] = mat.emissive[2] = 1;
   mat.texture = name + ".png";
   m.Use(m.AddMaterial(mat));

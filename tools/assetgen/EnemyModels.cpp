@@ -14,8 +14,8 @@ namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 
-XMaterial Steel() { return Colour(0xB8C2D6, 0.8f, 50); }
-XMaterial Ink() { return Colour(0x1A1424, 0.6f, 40); }
+ModelMaterial Steel() { return Colour(0xB8C2D6, 0.8f, 50); }
+ModelMaterial Ink() { return Colour(0x1A1424, 0.6f, 40); }
 
 // A pair of cartoon eyes on the side of the model facing `facing` (+1 = +z),
 // looking towards `look` along x.

@@ -58,9 +58,9 @@ Canvas StoneTexture() {
   return c;
 }
 
-XMesh Body() {
+ModelMesh Body() {
   MeshBuilder m("GoremuBody");
-  XMaterial stone = Colour(0xFFFFFF, 0.1f, 8);
+  ModelMaterial stone = Colour(0xFFFFFF, 0.1f, 8);
   stone.r = stone.g = stone.b = 0.85f;
   stone.texture = "goremu_stone.png";
   int stoneMat = m.AddMaterial(stone);
@@ -73,17 +73,21 @@ XMesh Body() {
     m.Use(material);
     m.Box(lo, hi);
   };
-  part(Hips, darkMat, {-30, -54, -20}, {30, -30, 20});
-  part(Spine, stoneMat, {-36, -30, -24}, {36, 22, 24});
-  part(Spine, darkMat, {-30, 14, -26}, {30, 22, 26});            // collar band
-  part(Spine, gemMat, {-7, -10, -28}, {7, 4, -23});               // chest gem
-  part(Head, stoneMat, {-28, 26, -26}, {28, 84, 26});
-  part(Head, darkMat, {-24, 58, -29}, {24, 64, -25});             // brow
-  part(Head, eyeMat, {-17, 44, -28}, {-6, 54, -25});
-  part(Head, eyeMat, {6, 44, -28}, {17, 54, -25});
-  part(Head, darkMat, {-10, 32, -27.5f}, {10, 35, -25});          // mouth
-  part(Head, mossMat, {-24, 84, -20}, {20, 92, 20});
-  part(Head, mossMat, {-10, 90, -12}, {14, 96, 10});
+  // Deep blocks, so the golem stays sturdy in profile, which is how play
+  // shows it.
+  part(Hips, darkMat, {-30, -54, -26}, {30, -30, 26});
+  part(Spine, stoneMat, {-36, -30, -34}, {36, 22, 32});
+  part(Spine, stoneMat, {-26, -22, 32}, {26, 14, 44});            // boulder on the back
+  part(Spine, mossMat, {-20, 10, 30}, {22, 18, 46});
+  part(Spine, darkMat, {-30, 14, -36}, {30, 22, 34});             // collar band
+  part(Spine, gemMat, {-7, -10, -38}, {7, 4, -33});               // chest gem
+  part(Head, stoneMat, {-28, 26, -32}, {28, 84, 30});
+  part(Head, darkMat, {-24, 58, -36}, {24, 64, -31});             // brow
+  part(Head, eyeMat, {-17, 44, -34}, {-6, 54, -31});
+  part(Head, eyeMat, {6, 44, -34}, {17, 54, -31});
+  part(Head, darkMat, {-10, 32, -33.5f}, {10, 35, -31});          // mouth
+  part(Head, mossMat, {-24, 84, -26}, {20, 92, 24});
+  part(Head, mossMat, {-10, 90, -14}, {14, 96, 12});
   for (int side : {1, -1}) {
     float s = float(side);
     auto box = [&](int bone, int mat, float x0, float x1, Vec3 lo, Vec3 hi) {
@@ -91,12 +95,12 @@ XMesh Body() {
     };
     int arm = side > 0 ? ArmL : ArmR, forearm = side > 0 ? ForearmL : ForearmR;
     int leg = side > 0 ? LegL : LegR, shin = side > 0 ? ShinL : ShinR;
-    box(arm, darkMat, 36, 52, {0, 6, -16}, {0, 26, 16});          // shoulder
-    box(arm, stoneMat, 32, 48, {0, -16, -12}, {0, 8, 12});
-    box(forearm, stoneMat, 30, 52, {0, -50, -15}, {0, -16, 15});  // forearm and fist
-    box(leg, stoneMat, 8, 30, {0, -72, -14}, {0, -40, 14});
-    box(shin, stoneMat, 6, 32, {0, -92, -16}, {0, -72, 14});
-    box(shin, darkMat, 5, 33, {0, -100, -24}, {0, -92, 15});      // foot, toes forward
+    box(arm, darkMat, 36, 52, {0, 6, -20}, {0, 26, 20});          // shoulder
+    box(arm, stoneMat, 32, 48, {0, -16, -15}, {0, 8, 15});
+    box(forearm, stoneMat, 30, 52, {0, -50, -18}, {0, -16, 18});  // forearm and fist
+    box(leg, stoneMat, 8, 30, {0, -72, -17}, {0, -40, 17});
+    box(shin, stoneMat, 6, 32, {0, -92, -19}, {0, -72, 17});
+    box(shin, darkMat, 5, 33, {0, -100, -30}, {0, -92, 18});      // foot, toes forward
   }
   std::vector<std::string> names;
   std::vector<Matrix> offsets;
@@ -108,9 +112,9 @@ XMesh Body() {
   return m.Finish();
 }
 
-XFrame Skeleton(int b) {
+ModelFrame Skeleton(int b) {
   Vec3 o = LocalOffset(b);
-  XFrame f{kBones[b].name, MatrixTranslation(o.x, o.y, o.z), {}, {}};
+  ModelFrame f{kBones[b].name, MatrixTranslation(o.x, o.y, o.z), {}, {}};
   for (int c = 0; c < kBoneCount; ++c)
     if (kBones[c].parent == b) f.children.push_back(Skeleton(c));
   return f;
@@ -153,11 +157,11 @@ Matrix LocalMatrix(const Pose& p, int b) {
 
 constexpr uint32_t kTicks = 60;
 
-XAnimationSet Bake(const char* name, const std::vector<KeyPose>& keys) {
-  XAnimationSet set{name, {}};
+ModelAnimationSet Bake(const char* name, const std::vector<KeyPose>& keys) {
+  ModelAnimationSet set{name, {}};
   uint32_t last = uint32_t(std::lround(keys.back().time * kTicks));
   for (int b = 0; b < kBoneCount; ++b) {
-    XAnimation a{kBones[b].name, {}};
+    ModelTrack a{kBones[b].name, {}};
     for (uint32_t tick = 0; tick <= last; tick += 2) {
       uint32_t at = std::min(tick, last);
       a.keys.push_back({at, LocalMatrix(Sample(keys, float(at) / kTicks), b)});
@@ -253,7 +257,7 @@ std::vector<KeyPose> Build(bool below) {
 }  // namespace
 
 AnimatedModel Goremu() {
-  XFrame root{"goremu", Matrix{}, {Body()}, {Skeleton(Hips)}};
+  ModelFrame root{"goremu", Matrix{}, {Body()}, {Skeleton(Hips)}};
   return {root,
           {Bake("Idle", Idle()), Bake("Walk", Walk()), Bake("Cheer", Cheer()), Bake("Build", Build(false)),
            Bake("BuildBelow", Build(true))},

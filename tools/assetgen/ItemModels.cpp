@@ -12,8 +12,8 @@ namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 
-XMaterial Gold() { return Colour(0xD9A21E, 0.7f, 40); }
-XMaterial Steel() { return Colour(0xB8C2D6, 0.8f, 50); }
+ModelMaterial Gold() { return Colour(0xD9A21E, 0.7f, 40); }
+ModelMaterial Steel() { return Colour(0xB8C2D6, 0.8f, 50); }
 
 // A disc facing +z and -z (its axis is the model's z axis).
 void Disc(MeshBuilder& m, const Matrix& place, float radius, float thickness, float hole = 0) {
@@ -90,14 +90,15 @@ StaticModel DiscStack() {
   MeshBuilder m("Discs");
   int silver = m.AddMaterial(Colour(0xB9B4E8, 0.9f, 60));
   int gold = m.AddMaterial(Gold());
-  // Three discs fanned out, the middle one in front.
-  const float spread[3][3] = {{-0.42f, -0.12f, -28}, {0.42f, -0.12f, 28}, {0, 0.1f, 0}};
-  for (const auto& d : spread) {
-    Matrix place = TurnY(d[2]) * Move(d[0], d[1], d[2] == 0 ? 0.12f : -0.05f);
+  // Three discs cascading towards the viewer, each peeking out from behind
+  // the next.
+  const Vec3 spots[3] = {{0.4f, 0.3f, -0.16f}, {0, 0.02f, 0}, {-0.4f, -0.26f, 0.16f}};
+  for (const Vec3& p : spots) {
+    Matrix place = Move(p.x, p.y, p.z);
     m.Use(silver);
-    Disc(m, place, 0.72f, 0.07f, 0.12f);
+    Disc(m, place, 0.62f, 0.07f, 0.1f);
     m.Use(gold);
-    Disc(m, place, 0.3f, 0.09f, 0.12f);
+    Disc(m, place, 0.26f, 0.09f, 0.1f);
   }
   return {"CDs", m.Finish()};
 }

@@ -7,8 +7,8 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 }
 
-XMaterial Colour(uint32_t rgb, float specular, float power) {
-  XMaterial m;
+ModelMaterial Colour(uint32_t rgb, float specular, float power) {
+  ModelMaterial m;
   m.r = float((rgb >> 16) & 0xFF) / 255.0f;
   m.g = float((rgb >> 8) & 0xFF) / 255.0f;
   m.b = float(rgb & 0xFF) / 255.0f;
@@ -17,8 +17,8 @@ XMaterial Colour(uint32_t rgb, float specular, float power) {
   return m;
 }
 
-XMaterial Glow(uint32_t rgb, float emissive) {
-  XMaterial m = Colour(rgb, 0.3f, 30);
+ModelMaterial Glow(uint32_t rgb, float emissive) {
+  ModelMaterial m = Colour(rgb, 0.3f, 30);
   m.emissive[0] = m.r * emissive;
   m.emissive[1] = m.g * emissive;
   m.emissive[2] = m.b * emissive;
@@ -32,7 +32,7 @@ void MeshBuilder::SetTransform(const Matrix& m) {
     for (int c = 0; c < 4; ++c) normalMatrix_.m[r][c] = inv.m[c][r];
 }
 
-int MeshBuilder::AddMaterial(const XMaterial& m) {
+int MeshBuilder::AddMaterial(const ModelMaterial& m) {
   mesh_.materials.push_back(m);
   return int(mesh_.materials.size()) - 1;
 }
@@ -191,10 +191,10 @@ void MeshBuilder::Quad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, Pt2 uvA, Pt2 uvC) {
   Triangle(ia, ic, id, n);
 }
 
-XMesh MeshBuilder::Finish() {
-  XMesh out = mesh_;
+ModelMesh MeshBuilder::Finish() {
+  ModelMesh out = mesh_;
   for (size_t b = 0; b < boneFrames_.size(); ++b) {
-    XBone bone{boneFrames_[b], {}, {}, boneOffsets_[b]};
+    ModelBone bone{boneFrames_[b], {}, {}, boneOffsets_[b]};
     for (size_t v = 0; v < vertexBones_.size(); ++v)
       if (vertexBones_[v] == int(b)) {
         bone.vertices.push_back(uint32_t(v));

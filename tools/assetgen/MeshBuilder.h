@@ -19,7 +19,7 @@ class MeshBuilder {
  public:
   explicit MeshBuilder(std::string name) { mesh_.name = std::move(name); }
 
-  int AddMaterial(const XMaterial& m);
+  int AddMaterial(const ModelMaterial& m);
   void Use(int material) { material_ = material; }
   void SetBone(int bone) { bone_ = bone; }
   void SetTransform(const Matrix& m);
@@ -39,7 +39,7 @@ class MeshBuilder {
   // Flat quad facing -z... given by its four corners and uv corners.
   void Quad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, Pt2 uvA, Pt2 uvC);
 
-  XMesh Finish();  // mesh with skin weights from the bone tags, if any bone was set
+  ModelMesh Finish();  // mesh with skin weights from the bone tags, if any bone was set
   void SetBones(std::vector<std::string> frames, std::vector<Matrix> offsets) {
     boneFrames_ = std::move(frames);
     boneOffsets_ = std::move(offsets);
@@ -50,7 +50,7 @@ class MeshBuilder {
   // Adds a triangle, flipped if needed so that it faces along `outward`.
   void Triangle(uint32_t a, uint32_t b, uint32_t c, Vec3 outward);
 
-  XMesh mesh_;
+  ModelMesh mesh_;
   std::vector<int> vertexBones_;
   std::vector<std::string> boneFrames_;
   std::vector<Matrix> boneOffsets_;
@@ -59,5 +59,5 @@ class MeshBuilder {
 };
 
 // Material helpers: an opaque colour 0xRRGGBB, optionally glowing.
-XMaterial Colour(uint32_t rgb, float specular = 0.15f, float power = 16);
-XMaterial Glow(uint32_t rgb, float emissive = 0.6f);
+ModelMaterial Colour(uint32_t rgb, float specular = 0.15f, float power = 16);
+ModelMaterial Glow(uint32_t rgb, float emissive = 0.6f);

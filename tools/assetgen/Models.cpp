@@ -14,7 +14,7 @@ void WriteModels(const std::string& treeDir) {
   for (const auto& group : {ItemModels(), EnemyModels(), BackgroundModels()})
     for (const StaticModel& model : group) {
       // Frame names must be identifiers, and "1up" starts with a digit.
-      XFrame root{"Frame_" + model.name, Matrix{}, {model.mesh}, {}};
+      ModelFrame root{"Frame_" + model.name, Matrix{}, {model.mesh}, {}};
       WriteXFile(AssetPath(treeDir, "Model", model.name + ".x"), {root});
     }
   WriteBackgroundPictures(treeDir);

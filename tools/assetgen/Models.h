@@ -10,12 +10,12 @@
 
 struct StaticModel {
   std::string name;  // file name without ".x"
-  XMesh mesh;
+  ModelMesh mesh;
 };
 
 struct AnimatedModel {
-  XFrame root;
-  std::vector<XAnimationSet> sets;
+  ModelFrame root;
+  std::vector<ModelAnimationSet> sets;
   uint32_t ticksPerSecond;
 };
 

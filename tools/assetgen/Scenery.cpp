@@ -24,10 +24,9 @@ LabelLook Outline(float width) { return {Palette::White, Palette::Ink, width, in
 
 }  // namespace
 
-void PaintSky(Canvas& c, Rgba top, Rgba horizon, float horizonY, int stars, uint32_t seed) {
-  c.FillAll(LinearGradient{0, 0, 0, horizonY, top, horizon});
+void PaintStars(Canvas& c, float horizonY, int count, uint32_t seed) {
   Rng rng(seed);
-  for (int i = 0; i < stars; ++i) {
+  for (int i = 0; i < count; ++i) {
     float x = rng.Range(0, float(c.Width())), y = rng.Range(0, horizonY * 0.75f);
     float fade = 1 - y / (horizonY * 0.75f);
     float r = rng.Range(0.6f, 1.6f);

@@ -1,5 +1,5 @@
 #pragma once
-// Illustration pieces the full-screen pictures are composed from: skies,
+// Illustration pieces the full-screen pictures are composed from: stars,
 // hills, the golem hero, the key, the door and fireworks. They share the
 // palette and ink outlines of the blocks and HUD.
 
@@ -8,7 +8,8 @@
 #include "Canvas.h"
 #include "Shapes.h"
 
-void PaintSky(Canvas& c, Rgba top, Rgba horizon, float horizonY, int stars, uint32_t seed);
+// Stars scattered above the horizon, fading towards it; the brightest twinkle.
+void PaintStars(Canvas& c, float horizonY, int count, uint32_t seed);
 // A rolling silhouette whose crest lies near baseY, filled down to the bottom.
 void PaintHills(Canvas& c, float baseY, float amplitude, float wavelength, Rgba colour, uint32_t seed);
 void PaintCloud(Canvas& c, float cx, float cy, float size, float alpha);

@@ -56,13 +56,13 @@ PanelLook Glass(float alpha = 0.82f) {
   return p;
 }
 
-void Keycap(Canvas& c, float x, float y, const std::string& key) {
+// A key drawn as a keyboard key; returns its width.
+float Keycap(Canvas& c, float x, float y, const std::string& key) {
   float w = std::max(24.0f, TextWidth(kSmall, key) + 12);
   PaintPanel(c, x, y, w, 22, {Hex(0xF4EEE2), Hex(0xCFC6B4), Palette::Ink, 5, 2, 0.5f, 0.35f});
   c.Fill(TextAt(kSmall, key, x + w / 2, y + 11, Align::Centre), Palette::Ink);
+  return w;
 }
-
-float KeycapWidth(const std::string& key) { return std::max(24.0f, TextWidth(kSmall, key) + 12); }
 
 void ControlsPanel(Canvas& c, float x, float y) {
   PaintPanel(c, x, y, 268, 160, Glass());
@@ -82,10 +82,7 @@ void ControlsPanel(Canvas& c, float x, float y) {
   float ry = y + 36;
   for (const Row& row : rows) {
     float rx = x + 104;
-    for (const std::string& key : row.keys) {
-      Keycap(c, rx, ry, key);
-      rx += KeycapWidth(key) + 4;
-    }
+    for (const std::string& key : row.keys) rx += Keycap(c, rx, ry, key) + 4;
     Note(c, row.action, rx + 4, ry + 11, Align::Left);
     ry += 29;
   }
@@ -93,7 +90,7 @@ void ControlsPanel(Canvas& c, float x, float y) {
 
 void Twilight(Canvas& c, float horizon) {
   c.FillAll(VerticalStops{{{0, Hex(0x161A42)}, {horizon * 0.55f, Hex(0x3B3580)}, {horizon, Hex(0xE8907C)}}});
-  PaintSky(c, {0, 0, 0, 0}, {0, 0, 0, 0}, horizon, 140, 7);
+  PaintStars(c, horizon, 140, 7);
 }
 
 Canvas Title() {
@@ -193,7 +190,7 @@ Canvas Clear() {
 Canvas GameOver() {
   Canvas c(800, 600);
   c.FillAll(VerticalStops{{{0, Hex(0x1A0E24)}, {600, Hex(0x3E1630)}}});
-  PaintSky(c, {0, 0, 0, 0}, {0, 0, 0, 0}, 500, 60, 21);
+  PaintStars(c, 500, 60, 21);
   PaintHills(c, 520, 40, 140, Hex(0x24102A), 22);
   PaintTiles(c, 100, 508, "###");
   PaintGolem(c, 175, 508, 110, GolemPose::Sad);
@@ -218,7 +215,7 @@ struct EndingLayout {
 Canvas Ending(const EndingLayout& e) {
   Canvas c(800, 600);
   c.FillAll(VerticalStops{{{0, e.skyTop}, {600, e.skyBottom}}});
-  PaintSky(c, {0, 0, 0, 0}, {0, 0, 0, 0}, 560, 90, 31);
+  PaintStars(c, 560, 90, 31);
   const Rgba colours[] = {Palette::Gold, Palette::Berry, Palette::Teal, Palette::Violet, Hex(0x8FD36A)};
   Rng rng(uint32_t(e.firstNumberY));
   // Fireworks to either side, clear of the text in the middle.

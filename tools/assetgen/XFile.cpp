@@ -55,7 +55,7 @@ class Writer {
     for (size_t i = 0; i < n; ++i) Line(depth, row(i) + (i + 1 < n ? "," : ";"));
   }
 
-  void Material(int d, const XMaterial& m) {
+  void Material(int d, const ModelMaterial& m) {
     Line(d, "Material {");
     Line(d + 1, Num(m.r) + ";" + Num(m.g) + ";" + Num(m.b) + ";" + Num(m.a) + ";;");
     Line(d + 1, Num(m.power) + ";");
@@ -65,7 +65,7 @@ class Writer {
     Line(d, "}");
   }
 
-  void Mesh(int d, const XMesh& m) {
+  void Mesh(int d, const ModelMesh& m) {
     Line(d, "Mesh " + m.name + " {");
     Line(d + 1, std::to_string(m.positions.size()) + ";");
     List(d + 1, m.positions.size(), [&](size_t i) {
@@ -96,22 +96,22 @@ class Writer {
     Line(d + 2, std::to_string(m.materials.size()) + ";");
     Line(d + 2, std::to_string(m.faceMaterials.size()) + ";");
     List(d + 2, m.faceMaterials.size(), [&](size_t i) { return std::to_string(m.faceMaterials[i]); });
-    for (const XMaterial& mat : m.materials) Material(d + 2, mat);
+    for (const ModelMaterial& mat : m.materials) Material(d + 2, mat);
     Line(d + 1, "}");
     if (!m.bones.empty()) Skin(d + 1, m);
     Line(d, "}");
   }
 
-  void Skin(int d, const XMesh& m) {
+  void Skin(int d, const ModelMesh& m) {
     // Influences per vertex and per face, for the header.
     std::vector<int> perVertex(m.positions.size(), 0);
-    for (const XBone& b : m.bones)
+    for (const ModelBone& b : m.bones)
       for (uint32_t v : b.vertices) ++perVertex[v];
     int maxVertex = 0, maxFace = 0;
     for (int n : perVertex) maxVertex = std::max(maxVertex, n);
     for (const auto& f : m.faces) {
       int n = 0;
-      for (const XBone& b : m.bones) {
+      for (const ModelBone& b : m.bones) {
         bool uses = false;
         for (uint32_t v : b.vertices) uses |= (v == f[0] || v == f[1] || v == f[2]);
         n += uses;
@@ -123,7 +123,7 @@ class Writer {
     Line(d + 1, std::to_string(maxFace) + ";");
     Line(d + 1, std::to_string(m.bones.size()) + ";");
     Line(d, "}");
-    for (const XBone& b : m.bones) {
+    for (const ModelBone& b : m.bones) {
       Line(d, "SkinWeights {");
       Line(d + 1, "\"" + b.frame + "\";");
       Line(d + 1, std::to_string(b.vertices.size()) + ";");
@@ -134,19 +134,19 @@ class Writer {
     }
   }
 
-  void Frame(int d, const XFrame& f) {
+  void Frame(int d, const ModelFrame& f) {
     Line(d, "Frame " + f.name + " {");
     Line(d + 1, "FrameTransformMatrix {");
     Line(d + 2, MatrixText(f.transform) + ";;");
     Line(d + 1, "}");
-    for (const XMesh& m : f.meshes) Mesh(d + 1, m);
-    for (const XFrame& c : f.children) Frame(d + 1, c);
+    for (const ModelMesh& m : f.meshes) Mesh(d + 1, m);
+    for (const ModelFrame& c : f.children) Frame(d + 1, c);
     Line(d, "}");
   }
 
-  void AnimationSet(const XAnimationSet& set) {
+  void AnimationSet(const ModelAnimationSet& set) {
     Line(0, "AnimationSet " + set.name + " {");
-    for (const XAnimation& a : set.animations) {
+    for (const ModelTrack& a : set.animations) {
       Line(1, "Animation {");
       Line(2, "{" + a.frame + "}");
       Line(2, "AnimationKey {");
@@ -164,18 +164,18 @@ class Writer {
 
 }  // namespace
 
-std::string FormatX(const std::vector<XFrame>& frames, const std::vector<XAnimationSet>& sets,
+std::string FormatX(const std::vector<ModelFrame>& frames, const std::vector<ModelAnimationSet>& sets,
                     uint32_t ticksPerSecond) {
   Writer w;
   w.text = "xof 0303txt 0032\n";
   w.text += kTemplates;
-  for (const XFrame& f : frames) w.Frame(0, f);
+  for (const ModelFrame& f : frames) w.Frame(0, f);
   if (ticksPerSecond) w.Line(0, "AnimTicksPerSecond {\n " + std::to_string(ticksPerSecond) + ";\n}");
-  for (const XAnimationSet& s : sets) w.AnimationSet(s);
+  for (const ModelAnimationSet& s : sets) w.AnimationSet(s);
   return w.text;
 }
 
-void WriteXFile(const std::string& path, const std::vector<XFrame>& frames, const std::vector<XAnimationSet>& sets,
+void WriteXFile(const std::string& path, const std::vector<ModelFrame>& frames, const std::vector<ModelAnimationSet>& sets,
                 uint32_t ticksPerSecond) {
   std::ofstream out(path, std::ios::binary);
   out << FormatX(frames, sets, ticksPerSecond);

@@ -13,7 +13,7 @@
 
 #include "gfx/Math3D.h"
 
-struct XMaterial {
+struct ModelMaterial {
   float r = 1, g = 1, b = 1, a = 1;  // diffuse; the game uses it as ambient too
   float power = 20;
   float specular = 0.2f;             // grey specular level
@@ -21,41 +21,41 @@ struct XMaterial {
   std::string texture;               // file beside the X file, or empty
 };
 
-struct XBone {
+struct ModelBone {
   std::string frame;
   std::vector<uint32_t> vertices;
   std::vector<float> weights;
   Matrix offset;  // mesh space to the bone's space in the bind pose
 };
 
-struct XMesh {
+struct ModelMesh {
   std::string name;
   std::vector<Vec3> positions, normals;
   std::vector<std::array<float, 2>> uvs;           // one per position
   std::vector<std::array<uint32_t, 3>> faces;      // front faces are clockwise seen from outside
   std::vector<uint32_t> faceMaterials;             // one per face
-  std::vector<XMaterial> materials;
-  std::vector<XBone> bones;                        // empty for a rigid mesh
+  std::vector<ModelMaterial> materials;
+  std::vector<ModelBone> bones;                        // empty for a rigid mesh
 };
 
-struct XFrame {
+struct ModelFrame {
   std::string name;
   Matrix transform;
-  std::vector<XMesh> meshes;
-  std::vector<XFrame> children;
+  std::vector<ModelMesh> meshes;
+  std::vector<ModelFrame> children;
 };
 
-struct XAnimation {
+struct ModelTrack {
   std::string frame;
   std::vector<std::pair<uint32_t, Matrix>> keys;  // (tick, local transform)
 };
 
-struct XAnimationSet {
+struct ModelAnimationSet {
   std::string name;
-  std::vector<XAnimation> animations;
+  std::vector<ModelTrack> animations;
 };
 
-std::string FormatX(const std::vector<XFrame>& frames, const std::vector<XAnimationSet>& sets = {},
+std::string FormatX(const std::vector<ModelFrame>& frames, const std::vector<ModelAnimationSet>& sets = {},
                     uint32_t ticksPerSecond = 0);
-void WriteXFile(const std::string& path, const std::vector<XFrame>& frames, const std::vector<XAnimationSet>& sets = {},
+void WriteXFile(const std::string& path, const std::vector<ModelFrame>& frames, const std::vector<ModelAnimationSet>& sets = {},
                 uint32_t ticksPerSecond = 0);

@@ -1,0 +1,137 @@
+// The mesh builder and the X-file writer: solids come out closed, lit from
+// the right side and placed by their transform, and the text they are
+// written as has the counts and key layout readers expect.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "Models.h"
+
+namespace {
+
+// Every edge of a closed solid is shared by two faces that run it in
+// opposite directions (by position: solids repeat vertices per face).
+void ExpectClosed(const ModelMesh& m) {
+  auto key = [&](uint32_t v) {
+    const Vec3& p = m.positions[v];
+    return std::make_tuple(std::lround(p.x * 1e4f), std::lround(p.y * 1e4f), std::lround(p.z * 1e4f));
+  };
+  std::map<std::pair<decltype(key(0)), decltype(key(0))>, int> edges;
+  for (const auto& f : m.faces)
+    for (int i = 0; i < 3; ++i) {
+      auto a = key(f[size_t(i)]), b = key(f[size_t((i + 1) % 3)]);
+      if (a != b) ++edges[{a, b}];
+    }
+  for (const auto& [edge, count] : edges) {
+    auto reverse = edges.find({edge.second, edge.first});
+    ASSERT_NE(reverse, edges.end()) << "open edge";
+    EXPECT_EQ(count, reverse->second);
+  }
+}
+
+TEST(MeshBuilder, SolidsAreClosedAndTurnOutwards) {
+  MeshBuilder b("Solids");
+  b.Use(b.AddMaterial(Colour(0xFFFFFF)));
+  b.Box({-1, -1, -1}, {1, 1, 1});
+  ModelMesh box = b.Finish();
+  EXPECT_EQ(box.faces.size(), 12u);
+  ExpectClosed(box);
+  for (const auto& f : box.faces) {
+    // Outward: the face's winding normal points away from the centre.
+    const Vec3 &p0 = box.positions[f[0]], &p1 = box.positions[f[1]], &p2 = box.positions[f[2]];
+    EXPECT_GT(Dot(Cross(p1 - p0, p2 - p0), p0 + p1 + p2), 0);
+  }
+
+  MeshBuilder c("Cone");
+  c.Lathe({{0, 0}, {1, 0}, {0, 2}}, 16);
+  ModelMesh cone = c.Finish();
+  ExpectClosed(cone);
+
+  MeshBuilder t("Ring");
+  t.Torus(1, 0.25f, 16, 8);
+  ExpectClosed(t.Finish());
+
+  MeshBuilder s("Star");
+  s.Extrude({{0, 1}, {0.3f, 0.3f}, {1, 0}, {0.3f, -0.3f}, {0, -1}, {-0.3f, -0.3f}, {-1, 0}, {-0.3f, 0.3f}}, -0.1f, 0.1f);
+  ExpectClosed(s.Finish());
+}
+
+TEST(MeshBuilder, TransformsMoveVerticesAndKeepNormalsTrue) {
+  MeshBuilder b("Squashed");
+  b.SetTransform(MatrixScaling(4, 1, 1) * MatrixTranslation(10, 0, 0));
+  b.Sphere({0, 0, 0}, {1, 1, 1}, 16, 8);
+  ModelMesh m = b.Finish();
+  for (size_t i = 0; i < m.positions.size(); ++i) {
+    const Vec3& p = m.positions[i];
+    // On the squashed sphere ((x-10)/4)^2 + y^2 + z^2 = 1 the normal is
+    // along ((x-10)/16, y, z): the inverse transpose, not the scale itself.
+    Vec3 expected = Normalize(Vec3{(p.x - 10) / 16, p.y, p.z});
+    if (Length(Vec3{(p.x - 10) / 16, p.y, p.z}) < 1e-3f) continue;
+    EXPECT_GT(Dot(m.normals[i], expected), 0.97f) << "vertex " << i;
+    EXPECT_NEAR(Length(m.normals[i]), 1, 1e-4f);
+  }
+}
+
+TEST(MeshBuilder, SkinTagsBecomeWeightsPerBone) {
+  MeshBuilder b("Skinned");
+  b.SetBone(0);
+  b.Box({0, 0, 0}, {1, 1, 1});
+  b.SetBone(1);
+  b.Box({0, 1, 0}, {1, 2, 1});
+  b.SetBones({"Lower", "Upper", "Unused"}, {MatrixIdentity(), MatrixTranslation(0, -1, 0), MatrixIdentity()});
+  ModelMesh m = b.Finish();
+  ASSERT_EQ(m.bones.size(), 2u) << "a bone without vertices is left out";
+  EXPECT_EQ(m.bones[0].frame, "Lower");
+  EXPECT_EQ(m.bones[0].vertices.size(), 24u);
+  EXPECT_EQ(m.bones[1].vertices.size(), 24u);
+  for (uint32_t v : m.bones[1].vertices) EXPECT_GE(m.positions[v].y, 1);
+}
+
+std::string Between(const std::string& text, const std::string& from, const std::string& to) {
+  size_t a = text.find(from);
+  size_t b = text.find(to, a);
+  return a == std::string::npos || b == std::string::npos ? "" : text.substr(a, b - a);
+}
+
+TEST(XFileWriter, WritesCountsListsAndKeysAsReadersExpect) {
+  MeshBuilder b("Cube");
+  ModelMaterial tex = Colour(0x808080);
+  tex.texture = "stone.png";
+  b.Use(b.AddMaterial(tex));
+  b.SetBone(0);
+  b.Box({-1, -1, -1}, {1, 1, 1});
+  b.SetBones({"Bone"}, {MatrixTranslation(0, -0.5f, 0)});
+  ModelFrame bone{"Bone", MatrixTranslation(0, 0.5f, 0), {}, {}};
+  ModelFrame root{"Root", MatrixIdentity(), {b.Finish()}, {bone}};
+  ModelAnimationSet set{"Wave", {{"Bone", {{0, MatrixIdentity()}, {30, MatrixRotationZ(0.5f)}}}}};
+  std::string x = FormatX({root}, {set}, 60);
+
+  EXPECT_EQ(x.rfind("xof 0303txt 0032\n", 0), 0u);
+  EXPECT_NE(x.find("template SkinWeights {"), std::string::npos);
+  std::string mesh = Between(x, "Mesh Cube {", "MeshNormals");
+  std::istringstream lines(mesh);
+  std::string line;
+  std::getline(lines, line);
+  std::getline(lines, line);
+  EXPECT_EQ(line, "  24;");  // vertex count
+  EXPECT_NE(mesh.find(";;\n  12;\n"), std::string::npos) << "vertex list closed, then the face count";
+  EXPECT_NE(mesh.find("  3;0,1,2;,"), std::string::npos);
+  EXPECT_NE(x.find("TextureFilename { \"stone.png\"; }"), std::string::npos);
+  EXPECT_NE(x.find("XSkinMeshHeader {\n   1;\n   1;\n   1;\n  }"), std::string::npos);
+  EXPECT_NE(x.find("  \"Bone\";\n   24;"), std::string::npos);
+  EXPECT_NE(x.find("AnimTicksPerSecond {\n 60;\n}"), std::string::npos);
+  std::string anim = Between(x, "AnimationSet Wave {", "\n}");
+  EXPECT_NE(anim.find("{Bone}"), std::string::npos);
+  EXPECT_NE(anim.find("   4;\n   2;\n   0;16;1.000000,"), std::string::npos) << anim;
+  EXPECT_NE(anim.find("1.000000;;,\n   30;16;"), std::string::npos) << "keys are separated by commas";
+  EXPECT_NE(anim.find(";;;\n"), std::string::npos) << "the last key closes the list";
+  EXPECT_EQ(x.find("-0.000000"), std::string::npos);
+  // Frames nest: the bone frame sits inside the root frame.
+  EXPECT_LT(x.find("Frame Root {"), x.find(" Frame Bone {"));
+}
+
+}  // namespace
