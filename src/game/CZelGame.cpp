@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <initializer_list>
-#include <utility>
 
 #include "save/HiScore.h"
 #include "save/SaveData.h"
@@ -40,8 +39,13 @@ constexpr StateSetting kRenderStates[] = {
     {RenderState::AlphaFunc, Cmp::GreaterEqual},
 };
 
+struct StageSetting {
+  TextureStageState state;
+  uint32_t value;
+};
+
 // Texture times vertex colour, for colour and alpha alike.
-constexpr std::pair<TextureStageState, uint32_t> kStageStates[] = {
+constexpr StageSetting kStageStates[] = {
     {TextureStageState::ColorOp, TextureOp::Modulate},   {TextureStageState::ColorArg1, TextureArg::Texture},
     {TextureStageState::ColorArg2, TextureArg::Diffuse}, {TextureStageState::AlphaOp, TextureOp::Modulate},
     {TextureStageState::AlphaArg1, TextureArg::Texture}, {TextureStageState::AlphaArg2, TextureArg::Diffuse},
@@ -163,7 +167,7 @@ void CZelGame::SetCamera() {
 void CZelGame::OnResetDevice() {
   RenderDevice& device = Device();
   for (const StateSetting& setting : kRenderStates) device.SetRenderState(setting.state, setting.value);
-  for (const auto& [state, value] : kStageStates) device.SetTextureStageState(0, state, value);
+  for (const StageSetting& setting : kStageStates) device.SetTextureStageState(0, setting.state, setting.value);
   device.SetTransform(TransformSlot::World, MatrixIdentity());
   GetDisplay()->SetLight(0, LightType::Directional, -1, -200, -1, 1000);
 }
