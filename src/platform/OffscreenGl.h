@@ -25,7 +25,6 @@ class OffscreenGl {
  private:
   OffscreenGl() = default;
 
-  bool startedVideo_ = false;
   SDL_Window* window_ = nullptr;
   std::unique_ptr<GlDevice> device_;
 };
