@@ -236,15 +236,7 @@ void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
 }
 
 std::vector<uint32_t> GlDevice::ReadBackBuffer() {
-  std::vector<uint32_t> pixels(static_cast<size_t>(kWidth) * kHeight);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
-  glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  glReadPixels(0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
-  // GL rows run bottom-up.
-  for (int y = 0; y < kHeight / 2; ++y)
-    std::swap_ranges(pixels.begin() + y * kWidth, pixels.begin() + (y + 1) * kWidth,
-                     pixels.begin() + (kHeight - 1 - y) * kWidth);
-  return pixels;
+  return ReadFramebuffer(framebuffer_, kWidth, kHeight).argb;
 }
 
 bool GlDevice::Present() {

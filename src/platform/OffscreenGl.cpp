@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/GlResources.h"
+
 namespace {
 
 // Offscreen video and its GL library are started once and kept for the rest
@@ -20,10 +22,13 @@ bool StartOffscreenVideo(std::string* error) {
 
 }  // namespace
 
-std::unique_ptr<OffscreenGl> OffscreenGl::Create(std::string* error) {
+std::unique_ptr<OffscreenGl> OffscreenGl::Create(std::string* error, int windowWidth,
+                                                 int windowHeight) {
   if (!StartOffscreenVideo(error)) return nullptr;
   std::unique_ptr<OffscreenGl> offscreen(new OffscreenGl);
-  offscreen->window_ = SDL_CreateWindow("Vexhop", 0, 0, 800, 600,
+  offscreen->windowWidth_ = windowWidth;
+  offscreen->windowHeight_ = windowHeight;
+  offscreen->window_ = SDL_CreateWindow("Vexhop", 0, 0, windowWidth, windowHeight,
                                         SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   if (!offscreen->window_) {
     *error = std::string("offscreen window: ") + SDL_GetError();
@@ -50,3 +55,5 @@ Image OffscreenGl::Capture() {
   image.argb = device_->ReadBackBuffer();
   return image;
 }
+
+Image OffscreenGl::CaptureWindow() { return ReadFramebuffer(0, windowWidth_, windowHeight_); }

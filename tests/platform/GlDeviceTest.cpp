@@ -254,12 +254,34 @@ TEST_F(GlDeviceTest, TextLinesStartAtXAndLeaveTheStatesAlone) {
   EXPECT_EQ(Pixel(first, 105), kRed);
 }
 
-TEST_F(GlDeviceTest, PresentKeepsThePicture) {
+TEST_F(GlDeviceTest, PresentShowsThePictureOneToOneAndKeepsIt) {
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
-  EXPECT_TRUE(Device().Present());
-  EXPECT_EQ(Pixel(400, 300), kBlue);
   Quad(Device(), 0, 0, 10, 10, kRed);
+  EXPECT_TRUE(Device().Present());
+  Image window = Offscreen().CaptureWindow();
+  EXPECT_EQ(window.At(5, 5) | 0xFF000000, kRed);
+  EXPECT_EQ(window.At(10, 10) | 0xFF000000, kBlue);
   EXPECT_EQ(Pixel(5, 5), kRed);
+}
+
+TEST(GlDevicePresentTest, LetterboxesAWiderWindow) {
+  std::string error;
+  auto gl = OffscreenGl::Create(&error, 1280, 720);
+  ASSERT_NE(gl, nullptr) << error;
+  GlDevice& device = gl->Device();
+  device.Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Quad(device, 0, 0, 100, 100, kRed);
+  Quad(device, 700, 500, 100, 100, kGreen);
+  ASSERT_TRUE(device.Present());
+  // 800 x 600 scaled by 1.2 to 960 x 720, centred between black bars.
+  Image window = gl->CaptureWindow();
+  auto at = [&](int x, int y) { return window.At(x, y) | 0xFF000000; };
+  EXPECT_EQ(at(159, 360), 0xFF000000u);
+  EXPECT_EQ(at(1120, 360), 0xFF000000u);
+  EXPECT_EQ(at(165, 5), kRed);
+  EXPECT_EQ(at(275, 115), kRed);
+  EXPECT_EQ(at(1115, 715), kGreen);
+  EXPECT_EQ(at(640, 360), kBlue);
 }
 
 }  // namespace
