@@ -38,6 +38,8 @@ class GlDevice final : public RenderDevice {
   // or culling, clipped to `clip` within the viewport, leaving every device
   // state as it was.
   void DrawTextQuad(const GlTexture& texture, const ScreenVertex vertices[4], const PixelRect& clip);
+  // Textures of this device, as LoadTexture and CreateTexture make them.
+  std::unique_ptr<GlTexture> MakeTexture(int width, int height, const uint32_t* argb);
 
   int BackBufferWidth() const override { return kWidth; }
   int BackBufferHeight() const override { return kHeight; }
@@ -99,7 +101,7 @@ class GlDevice final : public RenderDevice {
 
   SDL_Window* window_;
   void* context_;
-  std::shared_ptr<int> life_;
+  std::shared_ptr<int> life_;  // see GlContextLife
   std::unique_ptr<FixedFunctionShader> shader_;
   FixedFunctionState state_;
   const GlTexture* texture_ = nullptr;

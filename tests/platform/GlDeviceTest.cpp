@@ -108,6 +108,35 @@ TEST_F(GlDeviceTest, VertexAlphaBlendsAndTransparentTexelsWriteNoDepth) {
   EXPECT_TRUE(Near(Pixel(65, 5), 0xFF4060C0));
 }
 
+TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  // Without the test even invisible quads write depth.
+  Device().SetRenderState(RenderState::AlphaTestEnable, 0);
+  Quad(Device(), 0, 0, 10, 10, 0x00FFFFFF);
+  Quad(Device(), 0, 0, 20, 10, kRed, 0.5f);
+  EXPECT_EQ(Pixel(5, 5), kBlue);
+  EXPECT_EQ(Pixel(15, 5), kRed);
+
+  Device().SetRenderState(RenderState::AlphaTestEnable, 1);
+  Device().SetRenderState(RenderState::AlphaRef, 0x80);
+  const struct {
+    uint32_t func;
+    bool drawsHalf, drawsFull;
+  } cases[] = {{Cmp::Less, false, false},     {Cmp::LessEqual, true, false},
+               {Cmp::Equal, true, false},     {Cmp::NotEqual, false, true},
+               {Cmp::Greater, false, true},   {Cmp::GreaterEqual, true, true},
+               {Cmp::Never, false, false},    {Cmp::Always, true, true}};
+  int x = 40;
+  for (const auto& c : cases) {
+    Device().SetRenderState(RenderState::AlphaFunc, c.func);
+    Quad(Device(), static_cast<float>(x), 20, 10, 10, 0x80FF0000);
+    Quad(Device(), static_cast<float>(x), 40, 10, 10, 0xFFFF0000);
+    EXPECT_EQ(Pixel(x + 5, 25) != kBlue, c.drawsHalf) << "function " << c.func;
+    EXPECT_EQ(Pixel(x + 5, 45) != kBlue, c.drawsFull) << "function " << c.func;
+    x += 20;
+  }
+}
+
 TEST_F(GlDeviceTest, NoTextureReadsOpaqueWhiteAndTheStageModulates) {
   const uint32_t texel = 0x80FF8000;
   auto texture = Device().CreateTexture(1, 1, &texel);
@@ -282,6 +311,26 @@ TEST(GlDevicePresentTest, LetterboxesAWiderWindow) {
   EXPECT_EQ(at(275, 115), kRed);
   EXPECT_EQ(at(1115, 715), kGreen);
   EXPECT_EQ(at(640, 360), kBlue);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GlDeviceLifetimeTest, ResourcesOutlivingTheirDeviceAreDroppedQuietly) {
+  std::string error;
+  auto gl = OffscreenGl::Create(&error);
+  ASSERT_NE(gl, nullptr) << error;
+  const uint32_t texel = 0xFFFFFFFF;
+  auto texture = gl->Device().CreateTexture(1, 1, &texel);
+  auto mesh = gl->Device().CreateMesh({MeshVertex{}, MeshVertex{}, MeshVertex{}}, {0, 1, 2}, {});
+  auto font = gl->Device().CreateFont("HG教科書体", 18, false);
+  ASSERT_NE(font, nullptr);
+  font->DrawText(0, 0, 0xFFFFFFFF, "cached line");
+  gl.reset();
+  texture.reset();
+  mesh.reset();
+  font.reset();
 }
 
 }  // namespace
