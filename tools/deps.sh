@@ -16,11 +16,13 @@ PACKAGES=(
   timgm6mb-soundfont fonts-dejavu-core fonts-ipaexfont
 )
 
+# One dpkg query for the whole list; a package it does not report as
+# installed ("ii") is missing.
+installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${PACKAGES[@]}" 2>/dev/null |
+            awk '$1 == "ii" { print $2 }' || true)
 missing=()
 for pkg in "${PACKAGES[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$pkg")
-  fi
+  if ! grep -qxF "$pkg" <<<"$installed"; then missing+=("$pkg"); fi
 done
 
 if ((${#missing[@]})); then

@@ -1,0 +1,14 @@
+#include "task/Task.h"
+
+CTask::CTask(CTaskList* list) : taskList(list) {
+  TaskLink& head = list->head_;
+  prev = head.prev;
+  next = &head;
+  head.prev->next = this;
+  head.prev = this;
+}
+
+CTask::~CTask() {
+  prev->next = next;
+  next->prev = prev;
+}
