@@ -108,5 +108,3 @@ void BM_RecordingPlayFrame(benchmark::State& state) {
 BENCHMARK(BM_RecordingPlayFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
