@@ -41,12 +41,4 @@ TEST(ImageFileTest, BitmapsLoadOpaqueAndMissingFilesGiveNothing) {
   EXPECT_FALSE(LoadImageFile(VEXHOP_SOURCE_DIR "/README.md"));
 }
 
-TEST(ImageFileTest, TextureSidesRoundUpToPowersOfTwo) {
-  EXPECT_EQ(TextureSideFor(1), 1u);
-  EXPECT_EQ(TextureSideFor(46), 64u);
-  EXPECT_EQ(TextureSideFor(64), 64u);
-  EXPECT_EQ(TextureSideFor(65), 128u);
-  EXPECT_EQ(TextureSideFor(800), 1024u);
-}
-
 }  // namespace
