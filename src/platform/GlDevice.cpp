@@ -32,6 +32,7 @@ GLenum BlendFactor(uint32_t blend) {
     case Blend::InvSrcColor: return GL_ONE_MINUS_SRC_COLOR;
     case Blend::SrcAlpha: return GL_SRC_ALPHA;
     case Blend::InvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+    // The remaining Direct3D factors, which the game never sets.
     case 7: return GL_DST_ALPHA;
     case 8: return GL_ONE_MINUS_DST_ALPHA;
     case 9: return GL_DST_COLOR;
@@ -220,8 +221,6 @@ bool GlDevice::CreateObjects(std::string* error) {
   glFrontFace(GL_CW);
   glDisable(GL_DITHER);
   glEnable(GL_SCISSOR_TEST);
-  applied_.scissor = true;
-  applied_.depthWrite = true;
   shader_->Use();
   SetViewport(state_.viewport);
   if (glGetError() != GL_NO_ERROR) {

@@ -83,9 +83,9 @@ class GlDevice final : public RenderDevice {
 
   // What was last handed to GL, so unchanged state costs no call.
   struct Applied {
-    bool blend = false, depthTest = false, depthWrite = true, cull = false, scissor = false;
+    bool blend = false, depthTest = false, depthWrite = true, cull = false;
     unsigned srcFactor = 0, destFactor = 0, cullFace = 0;
-    PixelRect scissorRect;
+    PixelRect scissorRect{-1, -1, -1, -1};  // matches no real rectangle
   };
 
   GlDevice(SDL_Window* window, void* context);

@@ -198,10 +198,23 @@ TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
   Device().DrawMesh(*centred, 0, 2);
   EXPECT_TRUE(Near(Pixel(200, 300), 0xFF000000u | expected * 0x010101u));
 
+  // Vertex colours stand in for the material's diffuse colour, lit or not.
+  std::vector<MeshVertex> red = Square(320, 240, 0, 10);
+  for (MeshVertex& v : red) v.diffuse = 0xFFFF0000;
+  auto coloured = Device().CreateMesh(red, kFront, MeshFormat{true, false});
+  Device().SetTransform(TransformSlot::World, MatrixTranslation(0, -40, 0));
+  Device().DrawMesh(*coloured, 0, 2);
+  // The ambient part still comes from the material.
+  auto ambientOnly = static_cast<uint32_t>(std::lround(0.5 * 0x6F));
+  auto litRed = static_cast<uint32_t>(std::lround(255 * (0.5 * 0x6F / 255.0 + 1 / std::sqrt(3.0))));
+  EXPECT_TRUE(Near(Pixel(400, 500), 0xFF000000u | litRed << 16 | ambientOnly * 0x0101u));
+
   Device().SetRenderState(RenderState::Lighting, 0);
   Device().SetTransform(TransformSlot::World, MatrixTranslation(0, 40, 0));
   Device().DrawMesh(*square, 0, 2);
   EXPECT_EQ(Pixel(400, 100), 0xFFFFFFFFu);
+  Device().DrawMesh(*coloured, 0, 2);
+  EXPECT_EQ(Pixel(400, 100), 0xFFFF0000u);
 }
 
 TEST_F(GlDeviceTest, CullsCounterClockwiseFacesAndKeepsTheNearestSurface) {
