@@ -9,7 +9,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # platform libraries
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
-  libepoxy-dev libglm-dev zlib1g-dev libpng-dev libfontconfig-dev
+  libepoxy-dev libglm-dev zlib1g-dev libpng-dev libfontconfig-dev libfreetype-dev
   # off-screen and virtual displays, software GL
   xvfb xauth libgl1-mesa-dri libegl-mesa0 libegl1 libegl-dev
   # music and text at run time

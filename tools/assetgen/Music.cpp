@@ -1,3 +1,15 @@
-#include "AssetGen.h"
+#include <string>
 
-void WriteMusic(const std::string&) {}
+#include "AssetGen.h"
+#include "AudioFiles.h"
+#include "Midi.h"
+#include "Pieces.h"
+
+void WriteMusic(const std::string& treeDir) {
+  using namespace audiogen;
+  for (const auto& pieces : {MenuPieces(), StagePieces()}) {
+    for (const Piece& piece : pieces) {
+      WriteFileBytes(treeDir + "/BGM/" + piece.file, EncodeMidi(Arrange(piece)));
+    }
+  }
+}

@@ -1,0 +1,123 @@
+// The MIDI writer and the arranger that fills in the band around a melody.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "Arranger.h"
+#include "AudioCheck.h"
+#include "Midi.h"
+
+namespace {
+
+using audiogen::MidiNote;
+using audiogen::MidiSong;
+using audiogen::Piece;
+using audiogen::Role;
+
+// Overlapping notes of one key and notes running past the end would leave a
+// key sounding when the game restarts the piece.
+TEST(MidiWriter, EndsEveryNoteByTheEndEvenWhenNotesOverlapOrOverrun) {
+  MidiSong song;
+  song.bpm = 120;
+  song.length = 1920;
+  audiogen::MidiTrack track;
+  track.notes = {{0, 960, 60, 100}, {480, 960, 60, 100}, {1800, 500, 64, 100}, {1920, 10, 67, 100}};
+  song.tracks = {track};
+  const audiocheck::MidiSummary midi = audiocheck::ParseMidi(audiogen::EncodeMidi(song));
+  for (const std::string& fault : midi.faults) ADD_FAILURE() << fault;
+  EXPECT_EQ(midi.format, 1);
+  EXPECT_EQ(midi.endTick, 1920u);
+  EXPECT_DOUBLE_EQ(midi.seconds, 2.0);
+  EXPECT_EQ(midi.beatsPerBar, 4);
+  EXPECT_EQ(midi.notesPerChannel[0], 3);  // the note at the very end is dropped
+}
+
+Piece TwoBars() {
+  Piece p;
+  p.file = "test.mid";
+  p.bpm = 120;
+  p.parts = {
+      {.role = Role::Lead, .name = "Lead", .line = 0},
+      {.role = Role::Chords, .name = "Chords", .low = 60, .grooves = {"x-x."}},
+      {.role = Role::Bass, .name = "Bass", .low = 36, .grooves = {"1--a"}},
+      {.role = Role::Drums, .name = "Drums", .grooves = {"36:x.x. 38:.x.x"}, .fills = {"38:xxxx"}},
+  };
+  p.sections = {{.name = "A", .chords = "C | G", .lines = {"c''1 | b'2 d''2"}, .crash = true}};
+  p.form = {"A"};
+  return p;
+}
+
+std::vector<MidiNote> Sorted(std::vector<MidiNote> notes) {
+  std::sort(notes.begin(), notes.end(), [](const MidiNote& a, const MidiNote& b) {
+    return a.start != b.start ? a.start < b.start : a.key < b.key;
+  });
+  return notes;
+}
+
+TEST(Arranger, PlaysTheMelodyAndFollowsThePatternsOverTheChords) {
+  const MidiSong song = audiogen::Arrange(TwoBars());
+  ASSERT_EQ(song.tracks.size(), 4u);
+  EXPECT_EQ(song.length, 2 * 1920u);
+  EXPECT_EQ(song.tracks[0].channel, 0);
+  EXPECT_EQ(song.tracks[3].channel, 9);  // drums on the General MIDI drum channel
+
+  const std::vector<MidiNote> lead = Sorted(song.tracks[0].notes);
+  ASSERT_EQ(lead.size(), 3u);
+  EXPECT_EQ(lead[0].key, 72);
+  EXPECT_EQ(lead[2].start, 1920u + 960);
+
+  // "x-x." strikes on beats 1 and 3; the second strike stops for the rest.
+  const std::vector<MidiNote> chords = Sorted(song.tracks[1].notes);
+  ASSERT_EQ(chords.size(), 12u);
+  EXPECT_EQ(chords[0].start, 0u);
+  EXPECT_EQ(chords[3].start, 960u);
+  EXPECT_LE(chords[3].start + chords[3].length, 1440u);
+  EXPECT_EQ(chords[6].start, 1920u);
+  EXPECT_EQ(chords[6].key % 12, 2);  // G major voiced from D upwards, near the C chord before
+
+  // "1--a": the root, then a semitone leading into the next chord's bass;
+  // the last bar leads back to the first chord, where the piece loops.
+  const std::vector<MidiNote> bass = Sorted(song.tracks[2].notes);
+  ASSERT_EQ(bass.size(), 4u);
+  EXPECT_EQ(bass[0].key, 36);
+  EXPECT_EQ(bass[1].key, 42);  // F# below G
+  EXPECT_EQ(bass[2].key, 43);
+  EXPECT_EQ(bass[3].key, 37);  // C# above C, coming down from G
+
+  // A crash opens the section; the last bar plays the fill instead.
+  const std::vector<MidiNote> drums = Sorted(song.tracks[3].notes);
+  EXPECT_EQ(drums[0].key, 36);
+  EXPECT_EQ(std::count_if(drums.begin(), drums.end(), [](const MidiNote& n) { return n.key == 49; }), 1);
+  EXPECT_EQ(std::count_if(drums.begin(), drums.end(), [](const MidiNote& n) { return n.start >= 1920; }), 4);
+}
+
+TEST(Arranger, ReportsWritingFaultsWithThePieceAndSection) {
+  const auto messageOf = [](const Piece& piece) {
+    try {
+      audiogen::Arrange(piece);
+    } catch (const std::runtime_error& e) {
+      return std::string(e.what());
+    }
+    return std::string("no fault reported");
+  };
+  Piece shortLine = TwoBars();
+  shortLine.sections[0].lines = {"c''1"};
+  EXPECT_NE(messageOf(shortLine).find("test.mid: section 'A'"), std::string::npos) << messageOf(shortLine);
+
+  Piece oddPattern = TwoBars();
+  oddPattern.parts[1].grooves = {"x-x-x-x-x-x-x-x"};  // fifteen steps: one missing
+  EXPECT_NE(messageOf(oddPattern).find("does not split a bar"), std::string::npos) << messageOf(oddPattern);
+
+  Piece missing = TwoBars();
+  missing.form = {"A", "B"};
+  EXPECT_NE(messageOf(missing).find("no section 'B'"), std::string::npos) << messageOf(missing);
+
+  Piece badChord = TwoBars();
+  badChord.sections[0].chords = "C | Gx";
+  EXPECT_NE(messageOf(badChord).find("unknown chord 'Gx'"), std::string::npos) << messageOf(badChord);
+}
+
+}  // namespace

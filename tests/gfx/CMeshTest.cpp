@@ -1,0 +1,157 @@
+#include "gfx/CMesh.h"
+
+#include <gtest/gtest.h>
+
+#include "DrawnGeometry.h"
+#include "support/ScratchImages.h"
+#include "support/TempDir.h"
+#include "util/Dialog.h"
+
+namespace {
+
+// Two meshes in two frames; the second frame moves its mesh by (10, 0, 0).
+// Materials: grey 0.4 with a texture named by the path it had on the
+// artist's machine, and a plain green one.
+const char* kModel = R"(xof 0303txt 0032
+Material Grey { 0.4;0.4;0.4;1.0;; 8.0; 0.5;0.5;0.5;; 0.1;0.1;0.1;; TextureFilename { "C:\\art\\skin.png"; } }
+Frame A {
+  Mesh { 4; 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;; 1; 4; 0,3,2,1;;
+    MeshMaterialList { 2; 1; 1;; { Grey } Material { 0;1;0;1;; 0; 0;0;0;; 0;0;0;; } }
+    MeshTextureCoords { 4; 0;0;, 1;0;, 1;1;, 0;1;; } }
+}
+Frame B {
+  FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 10,0,0,1;; }
+  Mesh { 3; 0;0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;;
+    MeshMaterialList { 1; 1; 0;; { Grey } } }
+}
+)";
+
+class CMeshTest : public ::testing::Test {
+ protected:
+  std::string WriteModel(const std::string& text = kModel) {
+    std::string path = dir / "model.x";
+    WriteBytes(path, text);
+    return path;
+  }
+  std::vector<const DrawRecord*> MeshDraws() const {
+    std::vector<const DrawRecord*> draws;
+    for (const DrawRecord& d : device.Draws())
+      if (d.kind == DrawKind::Mesh) draws.push_back(&d);
+    return draws;
+  }
+
+  TempDir dir;
+  RecordingDevice device;
+};
+
+class CapturingDialog : public DialogHandler {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    std::fprintf(stderr, "box[%s]: %s\n", caption.c_str(), text.c_str());
+  }
+  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
+};
+
+}  // namespace
+
+TEST_F(CMeshTest, MeshesAreMergedByFrameIntoOneSubsetPerMaterial) {
+  CMesh mesh(&device, WriteModel(), true);
+  ASSERT_TRUE(mesh.IsLoaded());
+  EXPECT_EQ(mesh.MaterialCount(), 3u);  // two from the first mesh, one from the second
+  mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
+  auto draws = MeshDraws();
+  ASSERT_EQ(draws.size(), 2u);  // the first mesh's grey material has no faces: nothing drawn for it
+  EXPECT_EQ(draws[0]->triangleCount, 2u);  // the quad, green
+  EXPECT_EQ(draws[0]->material.diffuse.g, 1);
+  EXPECT_EQ(draws[0]->texture, nullptr);
+  EXPECT_EQ(draws[1]->triangleCount, 1u);  // the second mesh, grey and textured
+  std::vector<Vec3> corners = DrawnCorners(device.Draws());
+  ASSERT_EQ(corners.size(), 9u);
+  EXPECT_TRUE(Near(corners[0], {0, 0, 0}));
+  EXPECT_TRUE(Near(corners[1], {0, 1, 0}));  // quad fanned from its first corner
+  EXPECT_TRUE(Near(corners[7], {10, 1, 0}));  // moved by its frame
+  // Normals computed for meshes without them face the viewer of a clockwise face (-z).
+  const MeshVertex& v = draws[0]->mesh->vertices[draws[0]->mesh->indices[0]];
+  EXPECT_NEAR(v.normal.z, -1, 1e-5);
+}
+
+TEST_F(CMeshTest, TexturesAreFoundInTheModelsFolder) {
+  std::string png = WriteScratchPng("skin.png", 4, 4);
+  std::filesystem::copy_file(png, dir / "skin.png");
+  CMesh mesh(&device, WriteModel(), true);
+  mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
+  auto draws = MeshDraws();
+  ASSERT_NE(draws[1]->texture, nullptr);
+  EXPECT_EQ(draws[1]->texture->path, dir / "skin.png");
+  // A missing texture leaves the subset untextured, without a message.
+  std::filesystem::remove(dir / "skin.png");
+  device.ClearLog();
+  CMesh bare(&device, WriteModel(), true);
+  bare.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
+  EXPECT_EQ(MeshDraws()[1]->texture, nullptr);
+}
+
+TEST_F(CMeshTest, DrawColoredScalesEveryMaterialColour) {
+  CMesh mesh(&device, WriteModel(), true);
+  mesh.DrawColored(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 2, 2, 2, 1, false);
+  const Material& grey = MeshDraws()[1]->material;
+  EXPECT_FLOAT_EQ(grey.diffuse.r, 0.8f);
+  EXPECT_FLOAT_EQ(grey.ambient.r, 0.8f);  // ambient follows diffuse
+  EXPECT_FLOAT_EQ(grey.specular.r, 1.0f);
+  EXPECT_FLOAT_EQ(grey.emissive.r, 0.2f);
+  EXPECT_FLOAT_EQ(grey.power, 8.0f);
+  EXPECT_FLOAT_EQ(grey.diffuse.a, 1.0f);
+
+  device.ClearLog();
+  mesh.DrawColored(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1, false);
+  const Material& black = MeshDraws()[1]->material;
+  EXPECT_EQ(black.diffuse.r, 0);
+  EXPECT_EQ(black.diffuse.a, 1);  // black but still opaque
+
+  device.ClearLog();
+  mesh.SetColor({1, 1, 1, 0.5f}, {0.1f, 0, 0, 0});
+  mesh.DrawSubsets(Matrix{});
+  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.r, 0.5f);
+  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.a, 0.5f);
+
+  device.ClearLog();
+  mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0.25f, false);  // Draw resets the tint to the alpha alone
+  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.r, 0.4f);
+  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.a, 0.25f);
+}
+
+TEST_F(CMeshTest, BlendModeStaysOnTheDeviceUntilTheNextDraw) {
+  CMesh mesh(&device, WriteModel(), true);
+  mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, true);
+  EXPECT_EQ(MeshDraws()[0]->states.Get(RenderState::DestBlend), Blend::One);
+  EXPECT_EQ(device.GetRenderState(RenderState::DestBlend), Blend::One);
+  EXPECT_EQ(device.GetRenderState(RenderState::SrcBlend), Blend::SrcAlpha);
+  EXPECT_EQ(device.GetRenderState(RenderState::AlphaBlendEnable), 1u);
+  mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
+  EXPECT_EQ(device.GetRenderState(RenderState::DestBlend), Blend::InvSrcAlpha);
+}
+
+TEST_F(CMeshTest, WorldMatrixComesFromTheDrawArguments) {
+  CMesh mesh(&device, WriteModel(), true);
+  mesh.Draw(100, 200, 0, 2, 2, 2, 0, 3.14159265f, 0, 2, 1, false);  // half a turn about y
+  std::vector<Vec3> corners = DrawnCorners(device.Draws());
+  EXPECT_TRUE(Near(corners[2], {98, 202, 0}, 1e-3f));  // (1, 1, 0) scaled, turned, moved
+}
+
+TEST_F(CMeshTest, UnreadableFileLeavesAnEmptyModelUnlessFatal) {
+  CMesh empty(&device, dir / "missing.x", false);
+  EXPECT_FALSE(empty.IsLoaded());
+  empty.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
+  EXPECT_TRUE(MeshDraws().empty());
+  CMesh noMesh(&device, WriteModel("xof 0303txt 0032\nFrame {}"), false);
+  EXPECT_FALSE(noMesh.IsLoaded());
+
+  std::string missing = dir / "missing.x";
+  EXPECT_EXIT(
+      {
+        CapturingDialog dialog;
+        SetDialogHandler(&dialog);
+        CMesh fatal(&device, missing, true);
+      },
+      ::testing::ExitedWithCode(1), "box\\[\\]: Xファイルが読み込めません\nファイル名およびパスを確認してください。");
+}
