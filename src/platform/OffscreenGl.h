@@ -13,8 +13,10 @@
 
 class OffscreenGl {
  public:
-  // Null with `error` filled when no GL 3.3 context can be had.
-  static std::unique_ptr<OffscreenGl> Create(std::string* error);
+  // Null with `error` filled when no GL 3.3 context can be had. The window
+  // may be given another size to see how Present fits the picture into it.
+  static std::unique_ptr<OffscreenGl> Create(std::string* error, int windowWidth = 800,
+                                             int windowHeight = 600);
   ~OffscreenGl();
   OffscreenGl(const OffscreenGl&) = delete;
   OffscreenGl& operator=(const OffscreenGl&) = delete;
@@ -22,6 +24,9 @@ class OffscreenGl {
   GlDevice& Device() { return *device_; }
   // The back buffer as it stands.
   Image Capture();
+  // The window's contents after the last Present (an off-screen surface
+  // keeps them after the swap).
+  Image CaptureWindow();
   // Hands the device to a new owner, which must release it before this
   // object goes (the window stays here); Device and Capture are then unusable.
   std::unique_ptr<RenderDevice> ReleaseDevice() { return std::move(device_); }
@@ -29,7 +34,7 @@ class OffscreenGl {
  private:
   OffscreenGl() = default;
 
-  bool startedVideo_ = false;
   SDL_Window* window_ = nullptr;
+  int windowWidth_ = 0, windowHeight_ = 0;
   std::unique_ptr<GlDevice> device_;
 };
