@@ -99,51 +99,33 @@ void main() {
 }
 )";
 
+// The texture stage is resolved on the CPU into per-channel selectors (rgb
+// for the colour operation, alpha for the alpha operation), so each pixel
+// runs the same few multiply-adds whatever the stage states are.
 constexpr const char* kFragmentSource = R"(#version 330 core
 in vec4 vColor;
 in vec2 vTexCoord;
 
 uniform sampler2D uTexture;
-uniform int uHasTexture;
-uniform int uColorOp;
-uniform int uColorArg1;
-uniform int uColorArg2;
-uniform int uAlphaOp;
-uniform int uAlphaArg1;
-uniform int uAlphaArg2;
-uniform int uAlphaTest;
-uniform int uAlphaFunc;
-uniform int uAlphaRef;
+uniform float uHasTexture;
+uniform vec4 uArg1Texture;  // 1 where argument 1 is the texture, 0 for the vertex colour
+uniform vec4 uArg2Texture;
+uniform vec4 uArg1Unused;   // 1 where the operation ignores argument 1
+uniform vec4 uArg2Unused;
+uniform vec2 uAlphaPass;    // alpha (0..255) passes the test inside this range ...
+uniform int uAlphaInvert;   // ... or outside it
 
 out vec4 fragColor;
 
-// Stage 0: the texture, or the vertex colour for both "diffuse" and "current".
-vec4 Argument(int arg, vec4 texel) { return arg == 2 ? texel : vColor; }
-
-vec4 Operation(int op, vec4 arg1, vec4 arg2) {
-  if (op == 1) return vColor;  // disabled
-  if (op == 2) return arg1;
-  if (op == 3) return arg2;
-  return arg1 * arg2;          // modulate
-}
-
-bool AlphaPasses(int a) {
-  if (uAlphaFunc == 1) return false;
-  if (uAlphaFunc == 2) return a < uAlphaRef;
-  if (uAlphaFunc == 3) return a == uAlphaRef;
-  if (uAlphaFunc == 4) return a <= uAlphaRef;
-  if (uAlphaFunc == 5) return a > uAlphaRef;
-  if (uAlphaFunc == 6) return a != uAlphaRef;
-  if (uAlphaFunc == 7) return a >= uAlphaRef;
-  return true;
-}
-
 void main() {
-  vec4 texel = uHasTexture != 0 ? texture(uTexture, vTexCoord) : vec4(1.0);
-  vec3 rgb = Operation(uColorOp, Argument(uColorArg1, texel), Argument(uColorArg2, texel)).rgb;
-  float alpha = Operation(uAlphaOp, Argument(uAlphaArg1, texel), Argument(uAlphaArg2, texel)).a;
-  if (uAlphaTest != 0 && !AlphaPasses(int(round(alpha * 255.0)))) discard;
-  fragColor = vec4(rgb, alpha);
+  vec4 texel = mix(vec4(1.0), texture(uTexture, vTexCoord), uHasTexture);
+  vec4 arg1 = mix(mix(vColor, texel, uArg1Texture), vec4(1.0), uArg1Unused);
+  vec4 arg2 = mix(mix(vColor, texel, uArg2Texture), vec4(1.0), uArg2Unused);
+  vec4 color = arg1 * arg2;
+  float alpha = round(color.a * 255.0);
+  bool inside = alpha >= uAlphaPass.x && alpha <= uAlphaPass.y;
+  if (inside == (uAlphaInvert != 0)) discard;
+  fragColor = color;
 }
 )";
 
@@ -153,8 +135,8 @@ constexpr std::array<const char*, static_cast<size_t>(FixedFunctionShader::Unifo
         "uScreenSpace", "uViewport", "uDepthRange", "uViewProjection", "uBlendMatrices",
         "uIndexedBlend", "uVertexColor", "uLighting", "uGlobalAmbient", "uMaterialDiffuse",
         "uMaterialAmbient", "uMaterialEmissive", "uLightCount", "uLightToward", "uLightDiffuse",
-        "uLightAmbient", "uHasTexture", "uColorOp", "uColorArg1", "uColorArg2", "uAlphaOp",
-        "uAlphaArg1", "uAlphaArg2", "uAlphaTest", "uAlphaFunc", "uAlphaRef"};
+        "uLightAmbient", "uHasTexture", "uArg1Texture", "uArg2Texture", "uArg1Unused",
+        "uArg2Unused", "uAlphaPass", "uAlphaInvert"};
 
 GLuint Compile(GLenum type, const char* source, std::string* error) {
   GLuint shader = glCreateShader(type);
@@ -220,6 +202,10 @@ bool FixedFunctionShader::Changed(Uniform uniform, const float* values, size_t c
 void FixedFunctionShader::SetInt(Uniform uniform, int value) {
   auto asFloat = static_cast<float>(value);
   if (Changed(uniform, &asFloat, 1)) glUniform1i(LocationOf(uniform), value);
+}
+
+void FixedFunctionShader::SetFloat(Uniform uniform, float value) {
+  if (Changed(uniform, &value, 1)) glUniform1f(LocationOf(uniform), value);
 }
 
 void FixedFunctionShader::SetVec2(Uniform uniform, float x, float y) {

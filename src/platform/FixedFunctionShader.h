@@ -24,8 +24,7 @@ class FixedFunctionShader {
     ScreenSpace, Viewport, DepthRange, ViewProjection, BlendMatrices, IndexedBlend,
     VertexColor, Lighting, GlobalAmbient, MaterialDiffuse, MaterialAmbient, MaterialEmissive,
     LightCount, LightToward, LightDiffuse, LightAmbient,
-    HasTexture, ColorOp, ColorArg1, ColorArg2, AlphaOp, AlphaArg1, AlphaArg2,
-    AlphaTest, AlphaFunc, AlphaRef,
+    HasTexture, Arg1Texture, Arg2Texture, Arg1Unused, Arg2Unused, AlphaPass, AlphaInvert,
     Count
   };
 
@@ -35,6 +34,7 @@ class FixedFunctionShader {
   void Use() const { glUseProgram(program_); }
 
   void SetInt(Uniform uniform, int value);
+  void SetFloat(Uniform uniform, float value);
   void SetVec2(Uniform uniform, float x, float y);
   void SetVec4(Uniform uniform, const float* xyzw);
   void SetMat4(Uniform uniform, const float* rowMajor);

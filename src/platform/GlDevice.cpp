@@ -4,6 +4,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdio>
 
@@ -31,6 +32,7 @@ GLenum BlendFactor(uint32_t blend) {
     case Blend::InvSrcColor: return GL_ONE_MINUS_SRC_COLOR;
     case Blend::SrcAlpha: return GL_SRC_ALPHA;
     case Blend::InvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+    // The remaining Direct3D factors, which the game never sets.
     case 7: return GL_DST_ALPHA;
     case 8: return GL_ONE_MINUS_DST_ALPHA;
     case 9: return GL_DST_COLOR;
@@ -58,6 +60,45 @@ void NormalRows(const Matrix& world, float rows[12]) {
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) rows[4 * i + j] = inverse.m[j][i];
     rows[4 * i + 3] = 0;
+  }
+}
+
+// What one operation of the texture stage (colour or alpha) takes from its
+// two arguments, as the shader's per-channel selectors.
+struct StageSelect {
+  float arg1Texture, arg2Texture, arg1Unused, arg2Unused;
+};
+
+StageSelect ResolveOperation(uint32_t op, uint32_t arg1, uint32_t arg2) {
+  float texture1 = arg1 == TextureArg::Texture ? 1.0f : 0.0f;
+  float texture2 = arg2 == TextureArg::Texture ? 1.0f : 0.0f;
+  switch (op) {
+    case TextureOp::Disable: return {0, 0, 0, 1};  // the vertex colour
+    case TextureOp::SelectArg1: return {texture1, 0, 0, 1};
+    case TextureOp::SelectArg2: return {0, texture2, 1, 0};
+    default: return {texture1, texture2, 0, 0};  // modulate
+  }
+}
+
+// The alpha values (0..255) that pass the alpha test: a range, and whether
+// passing means lying outside it.
+struct AlphaPass {
+  float low, high;
+  bool outside;
+};
+
+AlphaPass ResolveAlphaTest(bool enabled, uint32_t func, uint32_t ref) {
+  auto r = static_cast<float>(ref & 0xFF);
+  if (!enabled) return {0, 255, false};
+  switch (func) {
+    case Cmp::Never: return {1, 0, false};
+    case Cmp::Less: return {0, r - 1, false};
+    case Cmp::Equal: return {r, r, false};
+    case Cmp::LessEqual: return {0, r, false};
+    case Cmp::Greater: return {r + 1, 255, false};
+    case Cmp::NotEqual: return {r, r, true};
+    case Cmp::GreaterEqual: return {r, 255, false};
+    default: return {0, 255, false};
   }
 }
 
@@ -180,8 +221,6 @@ bool GlDevice::CreateObjects(std::string* error) {
   glFrontFace(GL_CW);
   glDisable(GL_DITHER);
   glEnable(GL_SCISSOR_TEST);
-  applied_.scissor = true;
-  applied_.depthWrite = true;
   shader_->Use();
   SetViewport(state_.viewport);
   if (glGetError() != GL_NO_ERROR) {
@@ -236,15 +275,7 @@ void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
 }
 
 std::vector<uint32_t> GlDevice::ReadBackBuffer() {
-  std::vector<uint32_t> pixels(static_cast<size_t>(kWidth) * kHeight);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
-  glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  glReadPixels(0, 0, kWidth, kHeight, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
-  // GL rows run bottom-up.
-  for (int y = 0; y < kHeight / 2; ++y)
-    std::swap_ranges(pixels.begin() + y * kWidth, pixels.begin() + (y + 1) * kWidth,
-                     pixels.begin() + (kHeight - 1 - y) * kWidth);
-  return pixels;
+  return ReadFramebuffer(framebuffer_, kWidth, kHeight).argb;
 }
 
 bool GlDevice::Present() {
@@ -295,7 +326,7 @@ void GlDevice::SetTexture(int stage, const DeviceTexture* texture) {
 std::unique_ptr<DeviceTexture> GlDevice::LoadTexture(const std::string& path) {
   std::optional<Image> image = LoadImageFile(path);
   if (!image) return nullptr;
-  return std::make_unique<GlTexture>(life_, image->width, image->height, image->argb.data());
+  return MakeTexture(image->width, image->height, image->argb.data());
 }
 
 std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
@@ -306,7 +337,11 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
     blank.assign(static_cast<size_t>(width) * height, 0);
     argbPixels = blank.data();
   }
-  return std::make_unique<GlTexture>(life_, width, height, argbPixels);
+  return MakeTexture(width, height, argbPixels);
+}
+
+std::unique_ptr<GlTexture> GlDevice::MakeTexture(int width, int height, const uint32_t* argb) {
+  return std::make_unique<GlTexture>(life_, width, height, argb);
 }
 
 std::unique_ptr<DeviceMesh> GlDevice::CreateMesh(const std::vector<MeshVertex>& vertices,
@@ -323,7 +358,7 @@ std::unique_ptr<DeviceFont> GlDevice::CreateFont(const std::string& faceName, in
                                                  bool italic) {
   std::unique_ptr<TextRasterizer> rasterizer = TextRasterizer::Open(faceName, height, italic);
   if (!rasterizer) return nullptr;
-  return std::make_unique<GlFont>(*this, life_, std::move(rasterizer));
+  return std::make_unique<GlFont>(*this, std::move(rasterizer));
 }
 
 void GlDevice::ApplyRasterState(const StateBlock& states) {
@@ -361,20 +396,31 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
     glCullFace(face);
     applied_.cullFace = face;
   }
-  shader_->SetInt(Uniform::AlphaTest, states.Get(RenderState::AlphaTestEnable) != 0);
-  shader_->SetInt(Uniform::AlphaFunc, static_cast<int>(states.Get(RenderState::AlphaFunc)));
-  shader_->SetInt(Uniform::AlphaRef, static_cast<int>(states.Get(RenderState::AlphaRef) & 0xFF));
+  AlphaPass pass = ResolveAlphaTest(states.Get(RenderState::AlphaTestEnable) != 0,
+                                    states.Get(RenderState::AlphaFunc),
+                                    states.Get(RenderState::AlphaRef));
+  shader_->SetVec2(Uniform::AlphaPass, pass.low, pass.high);
+  shader_->SetInt(Uniform::AlphaInvert, pass.outside);
 }
 
 void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* texture) {
-  auto stage = [&states](TextureStageState s) { return static_cast<int>(states.Get(s)); };
-  shader_->SetInt(Uniform::ColorOp, stage(TextureStageState::ColorOp));
-  shader_->SetInt(Uniform::ColorArg1, stage(TextureStageState::ColorArg1));
-  shader_->SetInt(Uniform::ColorArg2, stage(TextureStageState::ColorArg2));
-  shader_->SetInt(Uniform::AlphaOp, stage(TextureStageState::AlphaOp));
-  shader_->SetInt(Uniform::AlphaArg1, stage(TextureStageState::AlphaArg1));
-  shader_->SetInt(Uniform::AlphaArg2, stage(TextureStageState::AlphaArg2));
-  shader_->SetInt(Uniform::HasTexture, texture != nullptr);
+  uint32_t colorOp = states.Get(TextureStageState::ColorOp);
+  StageSelect color = ResolveOperation(colorOp, states.Get(TextureStageState::ColorArg1),
+                                       states.Get(TextureStageState::ColorArg2));
+  // A disabled colour operation disables the whole stage, alpha included.
+  StageSelect alpha = colorOp == TextureOp::Disable
+                          ? color
+                          : ResolveOperation(states.Get(TextureStageState::AlphaOp),
+                                             states.Get(TextureStageState::AlphaArg1),
+                                             states.Get(TextureStageState::AlphaArg2));
+  auto perChannel = [&](float StageSelect::*field) {
+    return std::array<float, 4>{color.*field, color.*field, color.*field, alpha.*field};
+  };
+  shader_->SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
+  shader_->SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
+  shader_->SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
+  shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
+  shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
   // Bound on every draw: creating or deleting a texture changes the binding.
   if (texture) glBindTexture(GL_TEXTURE_2D, texture->Name());
 }

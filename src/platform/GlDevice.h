@@ -38,6 +38,8 @@ class GlDevice final : public RenderDevice {
   // or culling, clipped to `clip` within the viewport, leaving every device
   // state as it was.
   void DrawTextQuad(const GlTexture& texture, const ScreenVertex vertices[4], const PixelRect& clip);
+  // Textures of this device, as LoadTexture and CreateTexture make them.
+  std::unique_ptr<GlTexture> MakeTexture(int width, int height, const uint32_t* argb);
 
   int BackBufferWidth() const override { return kWidth; }
   int BackBufferHeight() const override { return kHeight; }
@@ -81,9 +83,9 @@ class GlDevice final : public RenderDevice {
 
   // What was last handed to GL, so unchanged state costs no call.
   struct Applied {
-    bool blend = false, depthTest = false, depthWrite = true, cull = false, scissor = false;
+    bool blend = false, depthTest = false, depthWrite = true, cull = false;
     unsigned srcFactor = 0, destFactor = 0, cullFace = 0;
-    PixelRect scissorRect;
+    PixelRect scissorRect{-1, -1, -1, -1};  // matches no real rectangle
   };
 
   GlDevice(SDL_Window* window, void* context);
@@ -99,7 +101,7 @@ class GlDevice final : public RenderDevice {
 
   SDL_Window* window_;
   void* context_;
-  std::shared_ptr<int> life_;
+  std::shared_ptr<int> life_;  // see GlContextLife
   std::unique_ptr<FixedFunctionShader> shader_;
   FixedFunctionState state_;
   const GlTexture* texture_ = nullptr;

@@ -2,9 +2,8 @@
 
 #include "platform/GlDevice.h"
 
-GlFont::GlFont(GlDevice& device, const GlContextLife& context,
-               std::unique_ptr<TextRasterizer> rasterizer)
-    : device_(device), context_(context), rasterizer_(std::move(rasterizer)) {}
+GlFont::GlFont(GlDevice& device, std::unique_ptr<TextRasterizer> rasterizer)
+    : device_(device), rasterizer_(std::move(rasterizer)) {}
 
 const GlTexture* GlFont::LineTexture(const std::string& line) {
   auto found = lines_.find(line);
@@ -14,7 +13,7 @@ const GlTexture* GlFont::LineTexture(const std::string& line) {
   Image image = rasterizer_->RenderLine(line);
   std::unique_ptr<GlTexture> texture;
   if (image.width > 0 && image.height > 0)
-    texture = std::make_unique<GlTexture>(context_, image.width, image.height, image.argb.data());
+    texture = device_.MakeTexture(image.width, image.height, image.argb.data());
   return lines_.emplace(line, std::move(texture)).first->second.get();
 }
 

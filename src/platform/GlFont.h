@@ -15,7 +15,7 @@ class GlDevice;
 
 class GlFont final : public DeviceFont {
  public:
-  GlFont(GlDevice& device, const GlContextLife& context, std::unique_ptr<TextRasterizer> rasterizer);
+  GlFont(GlDevice& device, std::unique_ptr<TextRasterizer> rasterizer);
   void DrawText(int x, int y, uint32_t argb, const std::string& utf8) override;
 
  private:
@@ -24,7 +24,6 @@ class GlFont final : public DeviceFont {
   const GlTexture* LineTexture(const std::string& line);
 
   GlDevice& device_;
-  GlContextLife context_;
   std::unique_ptr<TextRasterizer> rasterizer_;
   std::unordered_map<std::string, std::unique_ptr<GlTexture>> lines_;
 };

@@ -1,9 +1,26 @@
 #include "platform/GlResources.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "platform/FixedFunctionShader.h"
 #include "platform/ImageFile.h"
+
+Image ReadFramebuffer(GLuint framebuffer, int width, int height) {
+  Image image;
+  image.width = width;
+  image.height = height;
+  image.argb.resize(static_cast<size_t>(width) * height);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+  glReadBuffer(framebuffer ? GL_COLOR_ATTACHMENT0 : GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, image.argb.data());
+  // GL rows run bottom-up.
+  for (int y = 0; y < height / 2; ++y)
+    std::swap_ranges(image.argb.begin() + y * width, image.argb.begin() + (y + 1) * width,
+                     image.argb.begin() + (height - 1 - y) * width);
+  return image;
+}
 
 GlTexture::GlTexture(const GlContextLife& context, int imageWidth, int imageHeight,
                      const uint32_t* argb)

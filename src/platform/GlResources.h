@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "gfx/RenderDevice.h"
+#include "platform/ImageFile.h"
 
 using GlContextLife = std::shared_ptr<int>;
+
+// The pixels of a framebuffer (0: the window's back buffer), top row first.
+Image ReadFramebuffer(GLuint framebuffer, int width, int height);
 
 class GlTexture final : public DeviceTexture {
  public:

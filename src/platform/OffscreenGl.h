@@ -12,8 +12,10 @@
 
 class OffscreenGl {
  public:
-  // Null with `error` filled when no GL 3.3 context can be had.
-  static std::unique_ptr<OffscreenGl> Create(std::string* error);
+  // Null with `error` filled when no GL 3.3 context can be had. The window
+  // may be given another size to see how Present fits the picture into it.
+  static std::unique_ptr<OffscreenGl> Create(std::string* error, int windowWidth = 800,
+                                             int windowHeight = 600);
   ~OffscreenGl();
   OffscreenGl(const OffscreenGl&) = delete;
   OffscreenGl& operator=(const OffscreenGl&) = delete;
@@ -21,11 +23,14 @@ class OffscreenGl {
   GlDevice& Device() { return *device_; }
   // The back buffer as it stands.
   Image Capture();
+  // The window's contents after the last Present (an off-screen surface
+  // keeps them after the swap).
+  Image CaptureWindow();
 
  private:
   OffscreenGl() = default;
 
-  bool startedVideo_ = false;
   SDL_Window* window_ = nullptr;
+  int windowWidth_ = 0, windowHeight_ = 0;
   std::unique_ptr<GlDevice> device_;
 };

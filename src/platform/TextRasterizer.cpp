@@ -3,8 +3,9 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -21,9 +22,8 @@ void FitCellHeight(TTF_Font* font, int size, int height) {
   }
 }
 
-}  // namespace
-
-std::string TextRasterizer::MatchFontFile(const std::string& faceName) {
+// The font file fontconfig chooses for the name; empty when none.
+std::string MatchFontFile(const std::string& faceName) {
   FcPattern* pattern = FcPatternCreate();
   if (!faceName.empty()) FcPatternAddString(pattern, FC_FAMILY, Fc(faceName.c_str()));
   FcPatternAddString(pattern, FC_LANG, Fc("ja"));
@@ -41,6 +41,8 @@ std::string TextRasterizer::MatchFontFile(const std::string& faceName) {
   return path;
 }
 
+}  // namespace
+
 std::unique_ptr<TextRasterizer> TextRasterizer::Open(const std::string& faceName, int height,
                                                      bool italic) {
   std::string path = MatchFontFile(faceName);
@@ -52,11 +54,8 @@ std::unique_ptr<TextRasterizer> TextRasterizer::Open(const std::string& faceName
   }
   if (height > 0) FitCellHeight(font, height, height);
   if (italic) TTF_SetFontStyle(font, TTF_STYLE_ITALIC);
-  return std::unique_ptr<TextRasterizer>(new TextRasterizer(font, std::move(path)));
+  return std::unique_ptr<TextRasterizer>(new TextRasterizer(font));
 }
-
-TextRasterizer::TextRasterizer(_TTF_Font* font, std::string filePath)
-    : font_(font), filePath_(std::move(filePath)) {}
 
 TextRasterizer::~TextRasterizer() {
   TTF_CloseFont(font_);

@@ -25,14 +25,9 @@ class TextRasterizer {
   // image for an empty line.
   Image RenderLine(const std::string& utf8) const;
   int LineSkip() const;
-  const std::string& FilePath() const { return filePath_; }
-
-  // The font file fontconfig chooses for the name; empty when none.
-  static std::string MatchFontFile(const std::string& faceName);
 
  private:
-  TextRasterizer(_TTF_Font* font, std::string filePath);
+  explicit TextRasterizer(_TTF_Font* font) : font_(font) {}
 
   _TTF_Font* font_;
-  std::string filePath_;
 };

@@ -108,6 +108,35 @@ TEST_F(GlDeviceTest, VertexAlphaBlendsAndTransparentTexelsWriteNoDepth) {
   EXPECT_TRUE(Near(Pixel(65, 5), 0xFF4060C0));
 }
 
+TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  // Without the test even invisible quads write depth.
+  Device().SetRenderState(RenderState::AlphaTestEnable, 0);
+  Quad(Device(), 0, 0, 10, 10, 0x00FFFFFF);
+  Quad(Device(), 0, 0, 20, 10, kRed, 0.5f);
+  EXPECT_EQ(Pixel(5, 5), kBlue);
+  EXPECT_EQ(Pixel(15, 5), kRed);
+
+  Device().SetRenderState(RenderState::AlphaTestEnable, 1);
+  Device().SetRenderState(RenderState::AlphaRef, 0x80);
+  const struct {
+    uint32_t func;
+    bool drawsHalf, drawsFull;
+  } cases[] = {{Cmp::Less, false, false},     {Cmp::LessEqual, true, false},
+               {Cmp::Equal, true, false},     {Cmp::NotEqual, false, true},
+               {Cmp::Greater, false, true},   {Cmp::GreaterEqual, true, true},
+               {Cmp::Never, false, false},    {Cmp::Always, true, true}};
+  int x = 40;
+  for (const auto& c : cases) {
+    Device().SetRenderState(RenderState::AlphaFunc, c.func);
+    Quad(Device(), static_cast<float>(x), 20, 10, 10, 0x80FF0000);
+    Quad(Device(), static_cast<float>(x), 40, 10, 10, 0xFFFF0000);
+    EXPECT_EQ(Pixel(x + 5, 25) != kBlue, c.drawsHalf) << "function " << c.func;
+    EXPECT_EQ(Pixel(x + 5, 45) != kBlue, c.drawsFull) << "function " << c.func;
+    x += 20;
+  }
+}
+
 TEST_F(GlDeviceTest, NoTextureReadsOpaqueWhiteAndTheStageModulates) {
   const uint32_t texel = 0x80FF8000;
   auto texture = Device().CreateTexture(1, 1, &texel);
@@ -169,10 +198,23 @@ TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
   Device().DrawMesh(*centred, 0, 2);
   EXPECT_TRUE(Near(Pixel(200, 300), 0xFF000000u | expected * 0x010101u));
 
+  // Vertex colours stand in for the material's diffuse colour, lit or not.
+  std::vector<MeshVertex> red = Square(320, 240, 0, 10);
+  for (MeshVertex& v : red) v.diffuse = 0xFFFF0000;
+  auto coloured = Device().CreateMesh(red, kFront, MeshFormat{true, false});
+  Device().SetTransform(TransformSlot::World, MatrixTranslation(0, -40, 0));
+  Device().DrawMesh(*coloured, 0, 2);
+  // The ambient part still comes from the material.
+  auto ambientOnly = static_cast<uint32_t>(std::lround(0.5 * 0x6F));
+  auto litRed = static_cast<uint32_t>(std::lround(255 * (0.5 * 0x6F / 255.0 + 1 / std::sqrt(3.0))));
+  EXPECT_TRUE(Near(Pixel(400, 500), 0xFF000000u | litRed << 16 | ambientOnly * 0x0101u));
+
   Device().SetRenderState(RenderState::Lighting, 0);
   Device().SetTransform(TransformSlot::World, MatrixTranslation(0, 40, 0));
   Device().DrawMesh(*square, 0, 2);
   EXPECT_EQ(Pixel(400, 100), 0xFFFFFFFFu);
+  Device().DrawMesh(*coloured, 0, 2);
+  EXPECT_EQ(Pixel(400, 100), 0xFFFF0000u);
 }
 
 TEST_F(GlDeviceTest, CullsCounterClockwiseFacesAndKeepsTheNearestSurface) {
@@ -254,12 +296,54 @@ TEST_F(GlDeviceTest, TextLinesStartAtXAndLeaveTheStatesAlone) {
   EXPECT_EQ(Pixel(first, 105), kRed);
 }
 
-TEST_F(GlDeviceTest, PresentKeepsThePicture) {
+TEST_F(GlDeviceTest, PresentShowsThePictureOneToOneAndKeepsIt) {
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
-  EXPECT_TRUE(Device().Present());
-  EXPECT_EQ(Pixel(400, 300), kBlue);
   Quad(Device(), 0, 0, 10, 10, kRed);
+  EXPECT_TRUE(Device().Present());
+  Image window = Offscreen().CaptureWindow();
+  EXPECT_EQ(window.At(5, 5) | 0xFF000000, kRed);
+  EXPECT_EQ(window.At(10, 10) | 0xFF000000, kBlue);
   EXPECT_EQ(Pixel(5, 5), kRed);
+}
+
+TEST(GlDevicePresentTest, LetterboxesAWiderWindow) {
+  std::string error;
+  auto gl = OffscreenGl::Create(&error, 1280, 720);
+  ASSERT_NE(gl, nullptr) << error;
+  GlDevice& device = gl->Device();
+  device.Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Quad(device, 0, 0, 100, 100, kRed);
+  Quad(device, 700, 500, 100, 100, kGreen);
+  ASSERT_TRUE(device.Present());
+  // 800 x 600 scaled by 1.2 to 960 x 720, centred between black bars.
+  Image window = gl->CaptureWindow();
+  auto at = [&](int x, int y) { return window.At(x, y) | 0xFF000000; };
+  EXPECT_EQ(at(159, 360), 0xFF000000u);
+  EXPECT_EQ(at(1120, 360), 0xFF000000u);
+  EXPECT_EQ(at(165, 5), kRed);
+  EXPECT_EQ(at(275, 115), kRed);
+  EXPECT_EQ(at(1115, 715), kGreen);
+  EXPECT_EQ(at(640, 360), kBlue);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GlDeviceLifetimeTest, ResourcesOutlivingTheirDeviceAreDroppedQuietly) {
+  std::string error;
+  auto gl = OffscreenGl::Create(&error);
+  ASSERT_NE(gl, nullptr) << error;
+  const uint32_t texel = 0xFFFFFFFF;
+  auto texture = gl->Device().CreateTexture(1, 1, &texel);
+  auto mesh = gl->Device().CreateMesh({MeshVertex{}, MeshVertex{}, MeshVertex{}}, {0, 1, 2}, {});
+  auto font = gl->Device().CreateFont("HG教科書体", 18, false);
+  ASSERT_NE(font, nullptr);
+  font->DrawText(0, 0, 0xFFFFFFFF, "cached line");
+  gl.reset();
+  texture.reset();
+  mesh.reset();
+  font.reset();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ScratchImages.h"
 
 namespace {
 
@@ -89,35 +88,6 @@ TEST(RecordingDeviceTest, MeshDrawsKeepTransformsMaterialAndThePaletteWhileBlend
   EXPECT_FLOAT_EQ(draws[0].worlds[0](0, 0), 2);
   ASSERT_EQ(draws[1].worlds.size(), 3u);
   EXPECT_FLOAT_EQ(draws[1].worlds[2](3, 0), 7);
-}
-
-TEST(RecordingDeviceTest, TexturesReportImageAndPowerOfTwoSizes) {
-  RecordingDevice device;
-  auto wall = device.LoadTexture(WriteScratchPng("wall.png", 100, 46));
-  ASSERT_NE(wall, nullptr);
-  EXPECT_EQ(wall->imageWidth, 100u);
-  EXPECT_EQ(wall->imageHeight, 46u);
-  EXPECT_EQ(wall->width, 128u);
-  EXPECT_EQ(wall->height, 64u);
-  auto exact = device.LoadTexture(WriteScratchPng("exact.png", 64, 1));
-  EXPECT_EQ(exact->width, 64u);
-  EXPECT_EQ(exact->height, 1u);
-  EXPECT_EQ(device.LoadTexture(::testing::TempDir() + "missing.png"), nullptr);
-}
-
-TEST(RecordingDeviceTest, FontsRecordTheirTextUnlessUnavailable) {
-  RecordingDevice device;
-  auto font = device.CreateFont("HG教科書体", 18, false);
-  ASSERT_NE(font, nullptr);
-  font->DrawText(550, 180, 0xFFFFFFFF, "Version 1.0.0");
-  const DrawRecord& draw = device.Draws().at(0);
-  EXPECT_EQ(draw.kind, DrawKind::Text);
-  EXPECT_EQ(draw.text, "Version 1.0.0");
-  EXPECT_EQ(draw.x, 550);
-  EXPECT_EQ(draw.fontHeight, 18);
-
-  device.SetFontsAvailable(false);
-  EXPECT_EQ(device.CreateFont("HG教科書体", 18, false), nullptr);
 }
 
 }  // namespace

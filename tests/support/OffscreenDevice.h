@@ -18,6 +18,7 @@ class OffscreenDeviceTest : public ::testing::Test {
     SetGameStates(Device());
   }
 
+  OffscreenGl& Offscreen() { return *gl_; }
   GlDevice& Device() { return gl_->Device(); }
   Image Capture() { return gl_->Capture(); }
   uint32_t Pixel(int x, int y) { return Capture().At(x, y) | 0xFF000000; }
