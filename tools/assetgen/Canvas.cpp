@@ -137,11 +137,6 @@ static Mask Combine(const Mask& a, const Mask& b, bool subtract) {
 Mask Union(const Mask& a, const Mask& b) { return Combine(a, b, false); }
 Mask Subtract(const Mask& a, const Mask& b) { return Combine(a, b, true); }
 
-Mask Scaled(Mask m, float factor) {
-  for (float& v : m.a) v = std::clamp(v * factor, 0.0f, 1.0f);
-  return m;
-}
-
 // ---------------------------------------------------------------- canvas
 
 Canvas::Canvas(int width, int height, Rgba fill) : w_(width), h_(height) {
@@ -170,24 +165,6 @@ void Canvas::Blend(int x, int y, const Rgba& c, float coverage) {
 void Canvas::Draw(const Canvas& src, int x, int y, float opacity) {
   for (int sy = 0; sy < src.h_; ++sy)
     for (int sx = 0; sx < src.w_; ++sx) Blend(x + sx, y + sy, src.Get(sx, sy), opacity);
-}
-
-void Canvas::Multiply(const Mask& m, const Rgba& f) {
-  for (int y = std::max(0, m.y0); y < std::min(h_, m.y0 + m.h); ++y)
-    for (int x = std::max(0, m.x0); x < std::min(w_, m.x0 + m.w); ++x) {
-      float cov = m.a[size_t(y - m.y0) * m.w + (x - m.x0)];
-      Rgba& d = px_[size_t(y) * w_ + x];
-      d.r *= 1 + (f.r - 1) * cov;
-      d.g *= 1 + (f.g - 1) * cov;
-      d.b *= 1 + (f.b - 1) * cov;
-    }
-}
-
-Canvas Canvas::Crop(int x, int y, int w, int h) const {
-  Canvas out(w, h);
-  for (int cy = 0; cy < h; ++cy)
-    for (int cx = 0; cx < w; ++cx) out.px_[size_t(cy) * w + cx] = px_[size_t(y + cy) * w_ + (x + cx)];
-  return out;
 }
 
 Canvas Canvas::Downsample(int f) const {

@@ -41,7 +41,6 @@ Mask Blur(const Mask& m, int radius);      // three box passes, about a Gaussian
 Mask Shifted(Mask m, int dx, int dy);
 Mask Union(const Mask& a, const Mask& b);
 Mask Subtract(const Mask& a, const Mask& b);  // a without b
-Mask Scaled(Mask m, float factor);             // multiplies coverage
 
 class Canvas {
  public:
@@ -75,10 +74,6 @@ class Canvas {
   }
   // Draws another canvas with its top-left corner at (x, y).
   void Draw(const Canvas& src, int x, int y, float opacity = 1.0f);
-  // Multiplies the colour (not alpha) of covered pixels, e.g. for shading.
-  void Multiply(const Mask& m, const Rgba& factor);
-
-  Canvas Crop(int x, int y, int w, int h) const;
   // Box-filtered reduction by an integer factor (supersampled artwork).
   Canvas Downsample(int factor) const;
   // 8-bit straight RGBA rows, top to bottom.

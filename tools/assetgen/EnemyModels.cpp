@@ -33,6 +33,8 @@ void Eyes(MeshBuilder& m, int white, int pupil, Vec3 centre, float spacing, floa
 
 StaticModel Needle() {
   MeshBuilder m("Needle");
+  const Matrix grow = MatrixScaling(1.2f, 1.2f, 1.2f);
+  m.SetTransform(grow);
   int red = m.AddMaterial(Colour(0xD8342A, 0.5f, 30)), white = m.AddMaterial(Colour(0xF4EEDD, 0.4f, 20));
   // A spinning top in red and white bands, its point on the ground.
   const std::vector<Pt2> bands[] = {{{0, 0}, {0.3f, 0.18f}, {0.5f, 0.36f}},
@@ -44,10 +46,10 @@ StaticModel Needle() {
   }
   m.Use(m.AddMaterial(Steel()));
   for (int i = 0; i < 6; ++i) {
-    m.SetTransform(TurnZ(-90) * Move(0.45f, 0.48f, 0) * TurnY(float(i) * 60));
+    m.SetTransform(TurnZ(-90) * Move(0.45f, 0.48f, 0) * TurnY(float(i) * 60) * grow);
     m.Lathe({{0.1f, 0}, {0.02f, 0.38f}, {0, 0.42f}}, 10);
   }
-  m.SetTransform(Move(0, 0.88f, 0));
+  m.SetTransform(Move(0, 0.88f, 0) * grow);
   m.Lathe({{0.06f, 0}, {0.06f, 0.12f}, {0, 0.16f}}, 10);
   return {"needle", m.Finish()};
 }
@@ -75,9 +77,10 @@ StaticModel Spring() {
 StaticModel Bomb() {
   MeshBuilder m("Bomb");
   // Drawn at yaw 90: the model's -x side faces the camera, so the face goes there.
-  m.Use(m.AddMaterial(Colour(0x2B2B3A, 0.9f, 50)));
+  // Slate blue rather than black, so it shows on the dark cave and night backgrounds.
+  m.Use(m.AddMaterial(Colour(0x4A4F80, 0.9f, 50)));
   m.Sphere({0, 0, 0}, {0.7f, 0.7f, 0.7f}, 24, 16);
-  m.Use(m.AddMaterial(Colour(0x8A8FA3, 0.6f, 30)));
+  m.Use(m.AddMaterial(Colour(0xD8342A, 0.6f, 30)));
   m.SetTransform(Move(0, 0.62f, 0));
   m.Lathe({{0, 0}, {0.2f, 0}, {0.2f, 0.16f}, {0, 0.16f}}, 16);
   m.Use(m.AddMaterial(Colour(0xB08A60, 0.1f, 10)));

@@ -45,7 +45,7 @@ Canvas StoneTexture() {
   c.FillAll([](float x, float y) {
     float n = Fbm(x / 24, y / 24, 201, 5);
     float speck = Random01(int(x), int(y), 202) > 0.9f ? 0.08f : 0;
-    Rgba base = Mix(Hex(0xE2D6C4), Hex(0xA99A86), n);
+    Rgba base = Mix(Hex(0xC9AE8C), Hex(0x86694D), n);
     return Shade(base, 0.95f + speck);
   });
   // Chisel lines and a crack.
@@ -68,6 +68,7 @@ ModelMesh Body() {
   int mossMat = m.AddMaterial(Colour(0x5DAA3F, 0.1f, 8));
   int eyeMat = m.AddMaterial(Glow(0x5FF2E0, 0.9f));
   int gemMat = m.AddMaterial(Glow(0xFFC83D, 0.5f));
+  int scarfMat = m.AddMaterial(Colour(0xD8344E, 0.2f, 10));
   auto part = [&](int bone, int material, Vec3 lo, Vec3 hi) {
     m.SetBone(bone);
     m.Use(material);
@@ -79,7 +80,9 @@ ModelMesh Body() {
   part(Spine, stoneMat, {-36, -30, -34}, {36, 22, 32});
   part(Spine, stoneMat, {-26, -22, 32}, {26, 14, 44});            // boulder on the back
   part(Spine, mossMat, {-20, 10, 30}, {22, 18, 46});
-  part(Spine, darkMat, {-30, 14, -36}, {30, 22, 34});             // collar band
+  // A red scarf, so the hero stands out against every background.
+  part(Spine, scarfMat, {-32, 12, -38}, {32, 24, 36});
+  part(Spine, scarfMat, {8, -14, 34}, {22, 14, 40});              // its loose end
   part(Spine, gemMat, {-7, -10, -38}, {7, 4, -33});               // chest gem
   part(Head, stoneMat, {-28, 26, -32}, {28, 84, 30});
   part(Head, darkMat, {-24, 58, -36}, {24, 64, -31});             // brow

@@ -157,9 +157,8 @@ Canvas GolemHead(int size) {
   LabelLook look;
   look.outlineWidth = 2.5f * u;
   look.shadowOffset = int(2 * u);
-  look.fill = Hex(0xB3A594);
   Mask head = RoundRect(9 * u, 12 * u, 42 * u, 40 * u, 11 * u);
-  PaintOutlinedGradient(c, head, Hex(0xCDBFAE), Hex(0x8F8272), look);
+  PaintOutlinedGradient(c, head, Hex(0xC9AE8C), Hex(0x86694D), look);
   // Chiselled brow and cheek facets.
   c.Fill(RoundRect(13 * u, 24 * u, 34 * u, 5 * u, 2 * u), WithAlpha(Hex(0x6E6255), 0.8f));
   c.Fill(Line({16 * u, 44 * u}, {44 * u, 44 * u}, 2.5f * u), WithAlpha(Hex(0x5C5147), 0.9f));

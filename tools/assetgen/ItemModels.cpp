@@ -31,55 +31,56 @@ StaticModel Key() {
   MeshBuilder m("Key");
   m.Use(m.AddMaterial(Gold()));
   m.SetTransform(Move(0, 0.36f, 0));
-  m.Torus(0.26f, 0.08f, 28, 10);
+  m.Torus(0.3f, 0.11f, 28, 10);
   m.SetTransform(Matrix{});
-  m.Lathe({{0, -0.62f}, {0.07f, -0.62f}, {0.07f, 0.12f}, {0, 0.12f}}, 12);
-  m.Box({0, -0.6f, -0.05f}, {0.24f, -0.5f, 0.05f});
-  m.Box({0, -0.42f, -0.05f}, {0.18f, -0.32f, 0.05f});
+  m.Lathe({{0, -0.66f}, {0.1f, -0.66f}, {0.1f, 0.1f}, {0, 0.1f}}, 12);
+  m.Box({0, -0.64f, -0.07f}, {0.3f, -0.5f, 0.07f});
+  m.Box({0, -0.42f, -0.07f}, {0.22f, -0.3f, 0.07f});
   m.SetTransform(Move(0, 0.36f, 0));
   m.Use(m.AddMaterial(Glow(0xE0305A, 0.35f)));
-  m.Sphere({0, 0, 0}, {0.12f, 0.12f, 0.12f}, 12, 8);
+  m.Sphere({0, 0, 0}, {0.15f, 0.15f, 0.15f}, 12, 8);
   return {"key", m.Finish()};
 }
 
 // An alarm clock with a face on both sides and two bells.
 StaticModel Clock(const std::string& name, uint32_t body) {
   MeshBuilder m(name);
+  const Matrix grow = MatrixScaling(1.25f, 1.25f, 1.25f);
   int bodyMat = m.AddMaterial(Colour(body, 0.5f, 30));
   int faceMat = m.AddMaterial(Colour(0xF4EEDD, 0.1f, 8));
   int inkMat = m.AddMaterial(Colour(0x2A2233, 0.1f, 8));
   int bellMat = m.AddMaterial(Gold());
   m.Use(bodyMat);
-  Disc(m, Matrix{}, 0.55f, 0.34f);
+  Disc(m, grow, 0.55f, 0.34f);
   for (float side : {1.0f, -1.0f}) {
     m.Use(faceMat);
-    Disc(m, Move(0, 0, side * 0.18f), 0.45f, 0.03f);
+    Disc(m, Move(0, 0, side * 0.18f) * grow, 0.45f, 0.03f);
     m.Use(inkMat);
     for (int h = 0; h < 12; ++h) {
       float len = h % 3 ? 0.05f : 0.09f;
-      m.SetTransform(TurnZ(-float(h) * 30) * Move(0, 0, side * 0.2f));
+      m.SetTransform(TurnZ(-float(h) * 30) * Move(0, 0, side * 0.2f) * grow);
       m.Box({-0.018f, 0.36f - len, -0.01f}, {0.018f, 0.38f, 0.01f});
     }
-    m.SetTransform(TurnZ(-60) * Move(0, 0, side * 0.21f));
+    m.SetTransform(TurnZ(-60) * Move(0, 0, side * 0.21f) * grow);
     m.Box({-0.025f, -0.02f, -0.01f}, {0.025f, 0.2f, 0.01f});
-    m.SetTransform(TurnZ(75) * Move(0, 0, side * 0.21f));
+    m.SetTransform(TurnZ(75) * Move(0, 0, side * 0.21f) * grow);
     m.Box({-0.02f, -0.02f, -0.01f}, {0.02f, 0.3f, 0.01f});
   }
   m.Use(bellMat);
   for (float s : {-1.0f, 1.0f}) {
-    m.SetTransform(TurnZ(s * -35) * Move(s * 0.34f, 0.5f, 0));
+    m.SetTransform(TurnZ(s * -35) * Move(s * 0.34f, 0.5f, 0) * grow);
     m.Lathe({{0.2f, -0.04f}, {0.2f, 0.02f}, {0.16f, 0.12f}, {0.08f, 0.17f}, {0, 0.18f}}, 16);
-    m.SetTransform(Move(s * 0.32f, -0.58f, 0));
+    m.SetTransform(Move(s * 0.32f, -0.58f, 0) * grow);
     m.Sphere({0, 0, 0}, {0.09f, 0.07f, 0.09f}, 10, 6);
   }
-  m.SetTransform(Move(0, 0.6f, 0));
+  m.SetTransform(Move(0, 0.6f, 0) * grow);
   m.Sphere({0, 0, 0}, {0.06f, 0.06f, 0.06f}, 10, 6);
   return {name, m.Finish()};
 }
 
 StaticModel SingleDisc() {
   MeshBuilder m("Disc");
-  m.Use(m.AddMaterial(Colour(0xB9B4E8, 0.9f, 60)));
+  m.Use(m.AddMaterial(Colour(0x6FA8F5, 0.9f, 60)));
   Disc(m, Matrix{}, 1.0f, 0.08f, 0.16f);
   m.Use(m.AddMaterial(Gold()));
   Disc(m, Matrix{}, 0.4f, 0.1f, 0.16f);
@@ -88,7 +89,7 @@ StaticModel SingleDisc() {
 
 StaticModel DiscStack() {
   MeshBuilder m("Discs");
-  int silver = m.AddMaterial(Colour(0xB9B4E8, 0.9f, 60));
+  int silver = m.AddMaterial(Colour(0x6FA8F5, 0.9f, 60));
   int gold = m.AddMaterial(Gold());
   // Three discs cascading towards the viewer, each peeking out from behind
   // the next.

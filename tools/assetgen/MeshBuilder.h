@@ -23,7 +23,6 @@ class MeshBuilder {
   void Use(int material) { material_ = material; }
   void SetBone(int bone) { bone_ = bone; }
   void SetTransform(const Matrix& m);
-  const Matrix& Transform() const { return transform_; }
 
   // Axis-aligned box.
   void Box(Vec3 lo, Vec3 hi);
@@ -36,7 +35,7 @@ class MeshBuilder {
   // Ring about the local z axis (the hole faces the camera when unrotated).
   void Torus(float radius, float tube, int segments, int sides);
   void Sphere(Vec3 centre, Vec3 radii, int slices, int stacks);
-  // Flat quad facing -z... given by its four corners and uv corners.
+  // A flat quad through four corners in turn; uvA and uvC belong to a and c.
   void Quad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, Pt2 uvA, Pt2 uvC);
 
   ModelMesh Finish();  // mesh with skin weights from the bone tags, if any bone was set

@@ -17,7 +17,7 @@ Pt Rotate(Pt p, Pt origin, float angle) {
   return {origin.x + dx * c - dy * s, origin.y + dx * s + dy * c};
 }
 
-const Rgba kStoneLight = Hex(0xCDBFAE), kStoneDark = Hex(0x8F8272);
+const Rgba kStoneLight = Hex(0xC9AE8C), kStoneDark = Hex(0x86694D);
 const Rgba kMoss = Hex(0x5DAA3F), kMossLight = Hex(0x8FD36A), kEye = Hex(0x7FFFF0);
 
 LabelLook Outline(float width) { return {Palette::White, Palette::Ink, width, int(width * 1.2f), 0.45f}; }
@@ -91,6 +91,9 @@ void PaintGolem(Canvas& c, float cx, float feetY, float height, GolemPose pose) 
   Mask gem = Polygon({{cx, feetY - 52 * u}, {cx + 7 * u, feetY - 44 * u}, {cx, feetY - 36 * u}, {cx - 7 * u, feetY - 44 * u}});
   PaintGlow(c, gem, WithAlpha(Palette::Gold, 0.6f), int(4 * u));
   PaintOutlinedGradient(c, gem, Hex(0xFFF1A8), Palette::Amber, Outline(1.5f * u));
+  // The red scarf.
+  PaintOutlinedGradient(c, RoundRect(cx - 27 * u, feetY - 66 * u, 54 * u, 10 * u, 4 * u), Hex(0xF05A6E), Hex(0xB82A44),
+                        Outline(w));
   if (pose != GolemPose::Cheer) arms();
   // Head.
   float headY = pose == GolemPose::Sad ? feetY - 74 * u : feetY - 80 * u;

@@ -69,15 +69,6 @@ Mask Polygon(const std::vector<Pt>& pts) {
   });
 }
 
-std::vector<Pt> RegularPolygon(float cx, float cy, float r, int sides, float rotation) {
-  std::vector<Pt> pts;
-  for (int i = 0; i < sides; ++i) {
-    float t = rotation + 2 * std::numbers::pi_v<float> * float(i) / float(sides);
-    pts.push_back({cx + r * std::sin(t), cy - r * std::cos(t)});
-  }
-  return pts;
-}
-
 Mask Star(float cx, float cy, float outer, float inner, int points, float rotation) {
   std::vector<Pt> pts;
   for (int i = 0; i < points * 2; ++i) {

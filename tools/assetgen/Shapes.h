@@ -44,4 +44,3 @@ Mask Line(Pt a, Pt b, float width);               // round caps
 Mask Polyline(const std::vector<Pt>& pts, float width);
 Mask Polygon(const std::vector<Pt>& pts);         // even-odd fill
 Mask Star(float cx, float cy, float outer, float inner, int points, float rotation);
-std::vector<Pt> RegularPolygon(float cx, float cy, float r, int sides, float rotation);

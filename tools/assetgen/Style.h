@@ -22,11 +22,8 @@ constexpr Rgba Steel = Hex(0x7C8AA5);
 constexpr Rgba SteelLight = Hex(0xC3CEE0);
 constexpr Rgba SteelDark = Hex(0x4A536B);
 constexpr Rgba Teal = Hex(0x3BB8A8);
-constexpr Rgba Sky = Hex(0x7EC8F0);
-constexpr Rgba Leaf = Hex(0x6CC24A);
 constexpr Rgba Berry = Hex(0xE8456B);
 constexpr Rgba Violet = Hex(0x7B5CD6);
-constexpr Rgba Stone = Hex(0x8E8A86);
 }  // namespace Palette
 
 // Text or shape with an ink outline and a soft shadow below right.

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "Shapes.h"
 #include "Type.h"
 #include "gfx/CAnimMesh.h"
+#include "gfx/BitmapFont.h"
 #include "gfx/CMesh.h"
 #include "gfx/Texture.h"
 #include "platform/OffscreenGl.h"
@@ -81,9 +83,13 @@ Canvas FitPicture(const Canvas& src, int w, int h) {
 class Sheet {
  public:
   void Add(const Canvas& tile, const std::string& label) { tiles_.push_back({tile, label}); }
+  // Full screens, two to a row below the tiles.
+  void AddScreen(const Canvas& screen) { screens_.push_back(screen); }
   Canvas Compose() const {
     int perRow = kSheetWidth / kTileW, rows = (int(tiles_.size()) + perRow - 1) / perRow;
-    Canvas sheet(kSheetWidth, rows * (kTileH + kLabelH), Hex(0x202028));
+    int tilesHeight = rows * (kTileH + kLabelH);
+    Canvas sheet(kSheetWidth, tilesHeight + int(screens_.size() + 1) / 2 * 600, Hex(0x202028));
+    for (size_t i = 0; i < screens_.size(); ++i) sheet.Draw(screens_[i], int(i % 2) * 800, tilesHeight + int(i / 2) * 600);
     const TextStyle style{Face::Condensed, 13, 1, 0};
     for (size_t i = 0; i < tiles_.size(); ++i) {
       int x = int(i % size_t(perRow)) * kTileW, y = int(i / size_t(perRow)) * (kTileH + kLabelH);
@@ -96,6 +102,7 @@ class Sheet {
 
  private:
   std::vector<std::pair<Canvas, std::string>> tiles_;
+  std::vector<Canvas> screens_;
 };
 
 // Renders one tile: a 20 x 15 unit window of the world around a cell whose
@@ -123,6 +130,73 @@ class ModelStage {
   OffscreenGl& gl_;
   CTexture wall_;
 };
+
+// A small stage drawn in the game's order and layout, to judge the whole
+// look: background, player, items, blocks, enemies, then the HUD band.
+Canvas StagePreview(OffscreenGl& gl, const std::string& tree, const std::string& background, int band) {
+  static const char* const kLayout[12] = {"WWWWWWWWWWWWWWWW", "W..............W", "W..I.......T...W",
+                                          "W.####...#####.W", "W..............W", "W.....K....2...W",
+                                          "W....#k#..####.W", "W.D............W", "W####..N.6...#.W",
+                                          "W....#####.....W", "W.@..1....8..U.W", "WWWWWWWWWWWWWWWW"};
+  RenderDevice& d = gl.Device();
+  auto mesh = [&](const char* name) { return std::make_unique<CMesh>(&d, tree + "/Model/" + name + ".x", true); };
+  d.SetViewport({0, 0, 800, 550, 0, 1});
+  d.Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF8080C8, 1);
+  SetGameStates(d);
+  d.SetTransform(TransformSlot::View, MatrixLookAtLH({320, 240, 100}, {320, 240, 0}, {0, 1, 0}));
+  d.SetTransform(TransformSlot::Projection, MatrixOrthoLH(160, 120, 1, 1000));
+  mesh(background.c_str())->Draw(320, 240, -10, 70, 60, 0, 0, 0, 0, 0, 1, false);
+  CTexture wall(d, tree + "/Texture/wall.png"), stone(d, tree + "/Texture/stone1.png");
+  CAnimMesh player(&d, tree + "/AnimModel/goremu/goremu.x");
+  struct Placed {
+    char code;
+    const char* model;
+    float dy, scale, yaw;
+    int order;
+  };
+  const Placed kinds[] = {{'I', "CD", 0, 3, 30, 4},       {'T', "tokei", 0, 4, 40, 4},   {'K', "key", 0, 5, 50, 4},
+                          {'k', "key", 0, 5, 50, 4},      {'N', "CDs", 0, 4, 20, 4},     {'U', "1up", 0, 4, 20, 4},
+                          {'1', "needle2", 0, 4, 90, 4},  {'2', "needle", -5, 4, 90, 7}, {'6', "daruma", -2, 4, 120, 7},
+                          {'8', "bomb", -2, 4, 90, 7}};
+  for (int pass = 0; pass < 3; ++pass)
+    for (int r = 0; r < 12; ++r)
+      for (int c = 0; c < 16; ++c) {
+        char code = kLayout[r][c];
+        float x = 395 - 10 * float(c), y = 295 - 10 * float(r);
+        if (pass == 0 && code == '@') {
+          player.SetAnimation(0, 0);
+          player.AdvanceTime(0.3);
+          player.Draw(x, y, 0, 0.05f, 0.05f, 0.05f, 0, 90 * kRad, 0, 4);
+        }
+        if (pass == 0 && code == 'D') {
+          mesh("door")->DrawColored(x, y, 0, 5, 5, 5, 0, 0, 0, 0, 1.2f, 1.2f, 1.2f, 1, false);
+          mesh("door_L")->Draw(x + 5, y, 0, 5, 5, 5, 0, 60 * kRad, 0, 2, 1, false);
+          mesh("door_R")->Draw(x - 5, y, 0, 5, 5, 5, 0, -60 * kRad, 0, 2, 1, false);
+        }
+        for (const Placed& p : kinds)
+          if (p.code == code && pass == (p.order == 4 ? 0 : 2))
+            mesh(p.model)->Draw(x, y + p.dy, p.order == 7 ? 10 : 0, p.scale, p.scale, p.scale, 0, p.yaw * kRad, 0,
+                                p.order, 1, false);
+        if (pass == 1 && (code == '#' || code == 'k')) wall.DrawPart(50 * float(c), 46 * float(r), 1, 1, code == 'k' ? 0.5f : 0, 0, 0.5f, 1, 0xFFFFFFFF);
+        if (pass == 1 && code == 'W') stone.DrawImage(50 * float(c), 46 * float(r), 0xFFFFFFFF);
+      }
+  // The band, as the HUD draws it.
+  d.SetViewport({0, 550, 800, 50, 0, 1});
+  d.Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFFC88080, 1);
+  CTexture(d, tree + "/Texture/info" + std::to_string(band) + ".png").DrawImage(0, 550, 0xFFFFFFFF);
+  CBitmapFont digits(d, tree + "/Font/FontNumber.png", "0123456789", 0.1f, 1, 20, 60, 2, 2);
+  CBitmapFont letters(d, tree + "/Font/FontEnglish.png", "ABCDEFGHIJKLMNOPQRSTUVWXYZ!?+-", 20.0f / 600, 1, 20, 50, 2, 2);
+  letters.DrawString("TIME", 30, 550, 0xFFFFFFFF);
+  digits.DrawString("287", 120, 545, 0xFFFFFFFF);
+  letters.DrawString("STAGE", 210, 550, 0xFFFFFFFF);
+  digits.DrawString("7", 315, 545, 0xFFFFFFFF);
+  letters.DrawString("LIFE", 370, 550, 0xFFFFFFFF);
+  CTexture(d, tree + "/Texture/life.png").DrawImage(455, 545, 0xFFFFFFFF);
+  digits.DrawString("2", 530, 545, 0xFFFFFFFF);
+  letters.DrawString("SCORE", 570, 550, 0xFFFFFFFF);
+  digits.DrawString("12300", 670, 545, 0xFFFFFFFF);
+  return FromImage(gl.Capture(), 0, 0, 800, 600);
+}
 
 struct StaticView {
   const char* name;
@@ -208,6 +282,8 @@ int main(int argc, char** argv) {
       sheet.Add(stage.Render([&](RenderDevice&) { player.Draw(0, 0, 0, 0.05f, 0.05f, 0.05f, 0, 90 * kRad, 0, 4); }),
                 std::string("goremu ") + sets[s] + (t < 0.3f ? " at 0.2 s" : " at 0.5 s"));
     }
+  sheet.AddScreen(StagePreview(*gl, tree, "BG3", 1));
+  sheet.AddScreen(StagePreview(*gl, tree, "BG1", 6));
   WritePng(sheet.Compose(), argv[2]);
   return 0;
 }
