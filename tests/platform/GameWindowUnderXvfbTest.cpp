@@ -188,7 +188,7 @@ class GameWindowUnderXvfbTest : public ::testing::Test {
   ::Window window = 0;
 };
 
-TEST_F(GameWindowUnderXvfbTest, OpensAnEightHundredBySixHundredBlackWindowAndEscapeQuits) {
+TEST_F(GameWindowUnderXvfbTest, OpensAnEightHundredBySixHundredWindowDrawingTheGameAndEscapeQuits) {
   XWindowAttributes attributes;
   ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
   EXPECT_EQ(attributes.width, 800);
@@ -202,9 +202,8 @@ TEST_F(GameWindowUnderXvfbTest, OpensAnEightHundredBySixHundredBlackWindowAndEsc
   EXPECT_EQ(hints.max_width, 800);
   EXPECT_EQ(hints.max_height, 600);
 
-  std::this_thread::sleep_for(500ms);  // a few frames
-  EXPECT_EQ(PixelAt(400, 300), 0u);
-  EXPECT_EQ(PixelAt(0, 0), 0u);
+  std::this_thread::sleep_for(500ms);  // a few frames of the game over the black start-up frame
+  EXPECT_NE(PixelAt(400, 300), 0u);
 
   SendKey(XK_Escape);
   const std::optional<int> status = WaitForExit(game, 20s);
