@@ -202,7 +202,9 @@ TEST_F(GameWindowUnderXvfbTest, OpensAnEightHundredBySixHundredWindowDrawingTheG
   EXPECT_EQ(hints.max_width, 800);
   EXPECT_EQ(hints.max_height, 600);
 
-  std::this_thread::sleep_for(500ms);  // a few frames of the game over the black start-up frame
+  // Once everything is loaded, the game's frames replace the black start-up frame.
+  const auto deadline = Clock::now() + 20s;
+  while (PixelAt(400, 300) == 0u && Clock::now() < deadline) std::this_thread::sleep_for(50ms);
   EXPECT_NE(PixelAt(400, 300), 0u);
 
   SendKey(XK_Escape);
