@@ -1,0 +1,52 @@
+#include "app/CDXDevice.h"
+
+#include "app/Platform.h"
+
+std::unique_ptr<CDXDevice> CDXDevice::Create(Platform& platform, Window& window, int width, int height) {
+  std::unique_ptr<CDXDevice> display(new CDXDevice(platform, window, width, height));
+  if (!display->Reset()) return nullptr;
+  return display;
+}
+
+CDXDevice::CDXDevice(Platform& platform, Window& window, int width, int height)
+    : platform(platform), window(window), width(width), height(height) {}
+
+bool CDXDevice::Reset() {
+  window.SetDisplayMode(fullScreen, width, height);
+  if (!device) {
+    device = platform.CreateRenderDevice(window);
+    if (!device) return false;
+  }
+  // The picture is always drawn at the device's own size; full screen scales it.
+  width = device->BackBufferWidth();
+  height = device->BackBufferHeight();
+  refreshRate = window.RefreshRate();
+  presentParity = true;
+  return true;
+}
+
+void CDXDevice::Clear(uint32_t argb) { device->Clear(ClearFlags::Target | ClearFlags::ZBuffer, argb, 1.0f); }
+
+bool CDXDevice::BeginScene() { return device->BeginScene(); }
+
+void CDXDevice::EndScene() { device->EndScene(); }
+
+bool CDXDevice::Present() {
+  if (!device->Present()) return false;
+  presentParity = !presentParity;
+  return true;
+}
+
+void CDXDevice::SetLight(int index, LightType type, float x, float y, float z, float range) {
+  Light light;
+  light.type = type;
+  light.diffuse = {1, 1, 1, 1};
+  light.position = {x, y, z};
+  light.direction = Normalize(Vec3{x, y, z});
+  light.range = range;
+  light.theta = 1.57f;
+  light.phi = 3.14f;
+  device->SetLight(index, light);
+  device->LightEnable(index, true);
+  device->SetRenderState(RenderState::Lighting, 1);
+}

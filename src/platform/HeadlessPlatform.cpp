@@ -1,0 +1,19 @@
+#include "platform/HeadlessPlatform.h"
+
+#include "platform/RecordingDevice.h"
+
+std::unique_ptr<Window> HeadlessPlatform::CreateGameWindow(const std::string&, int, int, const std::string&) {
+  auto made = std::make_unique<HeadlessWindow>(clock, refreshRate);
+  window = made.get();
+  return made;
+}
+
+std::unique_ptr<RenderDevice> HeadlessPlatform::CreateRenderDevice(Window&) {
+  return std::make_unique<RecordingDevice>();
+}
+
+std::unique_ptr<InputSource> HeadlessPlatform::CreateInputSource(Window&) {
+  auto made = std::make_unique<ScriptedInputSource>();
+  script = made.get();
+  return made;
+}

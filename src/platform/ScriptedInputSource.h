@@ -1,0 +1,36 @@
+#pragma once
+// Input for headless runs: pad 0 holds what a script says, each entry for a
+// number of logic steps (one step per poll); after the script it holds
+// nothing. The keyboard is never read.
+
+#include <bitset>
+#include <deque>
+
+#include "input/InputSource.h"
+
+struct PadHold {
+  bool up = false, down = false, left = false, right = false;  // up wins over down, left over right
+  std::bitset<33> buttons;
+};
+
+class ScriptedInputSource final : public InputSource {
+ public:
+  // Appends `steps` steps of `hold` to the script.
+  void Hold(int steps, const PadHold& hold);
+  // Steps of the script not yet reached.
+  int StepsLeft() const { return stepsLeft; }
+
+  void Poll() override;
+  bool ReadKeyboard(KeyboardState&) override { return false; }
+  int PadCount() const override { return 1; }
+  bool ReadPad(int index, PadReading& reading) override;
+
+ private:
+  struct Entry {
+    int steps;
+    PadHold hold;
+  };
+  std::deque<Entry> script;
+  int stepsLeft = 0;
+  PadHold current;
+};

@@ -1,0 +1,52 @@
+#include "platform/SdlPlatform.h"
+
+#include <SDL.h>
+
+#include "platform/GlDevice.h"
+#include "platform/SdlInputSource.h"
+#include "platform/SdlWindow.h"
+
+namespace {
+
+SDL_Window* HandleOf(Window& window) { return static_cast<SdlWindow&>(window).Handle(); }
+
+}  // namespace
+
+int64_t SdlClock::Counter() const { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
+int64_t SdlClock::Frequency() const { return static_cast<int64_t>(SDL_GetPerformanceFrequency()); }
+uint32_t SdlClock::Ticks() const { return SDL_GetTicks(); }
+
+SdlPlatform::SdlPlatform() {
+  // Closing the window goes through the frame's close path; SDL_QUIT then
+  // only means an end request from outside (a signal).
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  videoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (videoReady) SDL_DisableScreenSaver();
+  SetDialogHandler(&dialogs);
+}
+
+// SDL video stays up for the rest of the process, which ends right after:
+// shutting it down unloads Mesa's driver and strands its allocations where
+// no leak checker can name them.
+SdlPlatform::~SdlPlatform() {
+  SetDialogHandler(nullptr);
+  if (videoReady) SDL_EnableScreenSaver();
+}
+
+std::unique_ptr<Window> SdlPlatform::CreateGameWindow(const std::string& title, int width, int height,
+                                                      const std::string& iconPath) {
+  if (!videoReady) return nullptr;
+  std::unique_ptr<SdlWindow> window = SdlWindow::Create(title, width, height, iconPath);
+  if (window) dialogs.SetParent(SDL_GetWindowID(window->Handle()));
+  return window;
+}
+
+std::unique_ptr<RenderDevice> SdlPlatform::CreateRenderDevice(Window& window) {
+  return CreateGlDevice(HandleOf(window));
+}
+
+std::unique_ptr<InputSource> SdlPlatform::CreateInputSource(Window& window) {
+  return std::make_unique<SdlInputSource>(HandleOf(window));
+}
+
+Clock& SdlPlatform::GetClock() { return clock; }
