@@ -12,7 +12,7 @@
 
 namespace {
 
-struct AtlasSpec {
+struct AtlasLayout {
   std::string characters;
   int cellWidth, cellHeight;
   float typicalWidth;  // body width of an H or a 0, pixels
@@ -27,30 +27,30 @@ float InkWidth(const TextStyle& style, const std::string& text) {
 
 // The size at which a typical capital is `typical` pixels wide, stretched so
 // capitals are inkHeight tall; wider glyphs are squeezed to inkWidth.
-TextStyle GlyphStyle(const AtlasSpec& spec, const std::string& glyph) {
+TextStyle GlyphStyle(const AtlasLayout& layout, const std::string& glyph) {
   TextStyle style{Face::Bold, 30, 1, 0};
-  while (style.size > 6 && InkWidth(style, "H") > spec.typicalWidth) style.size -= 0.5f;
-  while (style.size > 6 && InkWidth(style, glyph) > spec.inkWidth) style.size -= 0.5f;
-  style.stretch = spec.inkHeight / CapHeight(style);
+  while (style.size > 6 && InkWidth(style, "H") > layout.typicalWidth) style.size -= 0.5f;
+  while (style.size > 6 && InkWidth(style, glyph) > layout.inkWidth) style.size -= 0.5f;
+  style.stretch = layout.inkHeight / CapHeight(style);
   return style;
 }
 
-void WriteAtlas(const AtlasSpec& spec, const std::string& path) {
-  int count = int(spec.characters.size());
-  Canvas atlas(spec.cellWidth * count, spec.cellHeight);
+void WriteAtlas(const AtlasLayout& layout, const std::string& path) {
+  int count = int(layout.characters.size());
+  Canvas atlas(layout.cellWidth * count, layout.cellHeight);
   LabelLook look;
   look.outlineWidth = 2.0f;
   look.shadowAlpha = 0;  // a soft shadow would spill into the next cell
-  float capTop = (spec.cellHeight - spec.inkHeight) / 2;
+  float capTop = (layout.cellHeight - layout.inkHeight) / 2;
   for (int i = 0; i < count; ++i) {
-    std::string ch(1, spec.characters[size_t(i)]);
-    Mask glyph = TextMask(GlyphStyle(spec, ch), ch, 0, capTop + spec.inkHeight);
+    std::string ch(1, layout.characters[size_t(i)]);
+    Mask glyph = TextMask(GlyphStyle(layout, ch), ch, 0, capTop + layout.inkHeight);
     Bounds b = CoveredBounds(glyph);
     // Centre the ink in the cell, leaving room for the outline and shadow.
-    int dx = spec.cellWidth * i + (spec.cellWidth - 1 - (b.x1 - b.x0)) / 2 - b.x0;
-    Canvas cell(spec.cellWidth, spec.cellHeight);
-    PaintOutlinedGradient(cell, Shifted(glyph, dx - spec.cellWidth * i, 0), Palette::White, Hex(0xD6E2F7), look);
-    atlas.Draw(cell, spec.cellWidth * i, 0);
+    int dx = layout.cellWidth * i + (layout.cellWidth - 1 - (b.x1 - b.x0)) / 2 - b.x0;
+    Canvas cell(layout.cellWidth, layout.cellHeight);
+    PaintOutlinedGradient(cell, Shifted(glyph, dx - layout.cellWidth * i, 0), Palette::White, Hex(0xD6E2F7), look);
+    atlas.Draw(cell, layout.cellWidth * i, 0);
   }
   WritePng(atlas, path);
 }
