@@ -1,6 +1,7 @@
 #include "app/CDXDevice.h"
 
 #include "app/Platform.h"
+#include "gfx/GameView.h"
 
 std::unique_ptr<CDXDevice> CDXDevice::Create(Platform& platform, Window& window, int width, int height) {
   std::unique_ptr<CDXDevice> display(new CDXDevice(platform, window, width, height));
@@ -38,15 +39,5 @@ bool CDXDevice::Present() {
 }
 
 void CDXDevice::SetLight(int index, LightType type, float x, float y, float z, float range) {
-  Light light;
-  light.type = type;
-  light.diffuse = {1, 1, 1, 1};
-  light.position = {x, y, z};
-  light.direction = Normalize(Vec3{x, y, z});
-  light.range = range;
-  light.theta = 1.57f;
-  light.phi = 3.14f;
-  device->SetLight(index, light);
-  device->LightEnable(index, true);
-  device->SetRenderState(RenderState::Lighting, 1);
+  SetWhiteLight(*device, index, type, {x, y, z}, range);
 }

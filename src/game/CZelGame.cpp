@@ -4,6 +4,7 @@
 #include <ctime>
 #include <initializer_list>
 
+#include "gfx/GameView.h"
 #include "save/HiScore.h"
 #include "save/SaveData.h"
 #include "task/TaskPasses.h"
@@ -15,41 +16,6 @@ namespace {
 constexpr uint32_t kSkyBlue = 0xFF8080C8;   // behind the play field
 constexpr uint32_t kBandPink = 0xFFC88080;  // behind the HUD band
 constexpr uint32_t kSceneBlack = 0x00000000;
-
-struct StateSetting {
-  RenderState state;
-  uint32_t value;
-};
-
-// The device state every drawing routine relies on: blending by source alpha,
-// counter-clockwise culling, lighting, depth, and an alpha test that keeps
-// fully transparent texels out of the depth buffer.
-constexpr StateSetting kRenderStates[] = {
-    {RenderState::AlphaBlendEnable, 1},
-    {RenderState::SrcBlend, Blend::SrcAlpha},
-    {RenderState::DestBlend, Blend::InvSrcAlpha},
-    {RenderState::DitherEnable, 0},
-    {RenderState::SpecularEnable, 0},
-    {RenderState::CullMode, Cull::CCW},
-    {RenderState::Lighting, 1},
-    {RenderState::ZEnable, ZBuffer::True},
-    {RenderState::Ambient, 0x006F6F6F},
-    {RenderState::AlphaRef, 1},
-    {RenderState::AlphaTestEnable, 1},
-    {RenderState::AlphaFunc, Cmp::GreaterEqual},
-};
-
-struct StageSetting {
-  TextureStageState state;
-  uint32_t value;
-};
-
-// Texture times vertex colour, for colour and alpha alike.
-constexpr StageSetting kStageStates[] = {
-    {TextureStageState::ColorOp, TextureOp::Modulate},   {TextureStageState::ColorArg1, TextureArg::Texture},
-    {TextureStageState::ColorArg2, TextureArg::Diffuse}, {TextureStageState::AlphaOp, TextureOp::Modulate},
-    {TextureStageState::AlphaArg1, TextureArg::Texture}, {TextureStageState::AlphaArg2, TextureArg::Diffuse},
-};
 
 }  // namespace
 
@@ -156,19 +122,10 @@ void CZelGame::DrawStageLists() {
   }
 }
 
-// A side view of the 160 x 120 units around (320, 240); world x grows towards
-// the left edge of the screen.
-void CZelGame::SetCamera() {
-  Device().SetTransform(TransformSlot::View, MatrixLookAtLH({320, 240, 100}, {320, 240, 0}, {0, 1, 0}));
-  Device().SetTransform(TransformSlot::Projection, MatrixOrthoLH(160, 120, 1.0f, 1000.0f));
-  GetDisplay()->SetLight(0, LightType::Directional, -1, -1, -1, 1000);
-}
+void CZelGame::SetCamera() { SetSideView(Device()); }
 
 void CZelGame::OnResetDevice() {
-  RenderDevice& device = Device();
-  for (const StateSetting& setting : kRenderStates) device.SetRenderState(setting.state, setting.value);
-  for (const StageSetting& setting : kStageStates) device.SetTextureStageState(0, setting.state, setting.value);
-  device.SetTransform(TransformSlot::World, MatrixIdentity());
+  ApplyGameStates(Device());
   GetDisplay()->SetLight(0, LightType::Directional, -1, -200, -1, 1000);
 }
 

@@ -1,5 +1,7 @@
 #include "gfx/Texture.h"
 
+#include "gfx/GameView.h"
+
 void DrawScreenQuad(RenderDevice& device, float x, float y, float w, float h, float u, float v,
                     float uw, float vh, uint32_t argb) {
   // Strip order top-left, top-right, bottom-left, bottom-right; no half-pixel
@@ -19,12 +21,7 @@ CTexture::CTexture(RenderDevice& device, const std::string& path)
 void CTexture::Draw(float x, float y, float w, float h, float u, float v, float uw, float vh,
                     uint32_t argb) const {
   // The vertex colour tints the image and its alpha scales the image's alpha.
-  device_.SetTextureStageState(0, TextureStageState::ColorOp, TextureOp::Modulate);
-  device_.SetTextureStageState(0, TextureStageState::ColorArg1, TextureArg::Texture);
-  device_.SetTextureStageState(0, TextureStageState::ColorArg2, TextureArg::Diffuse);
-  device_.SetTextureStageState(0, TextureStageState::AlphaOp, TextureOp::Modulate);
-  device_.SetTextureStageState(0, TextureStageState::AlphaArg1, TextureArg::Texture);
-  device_.SetTextureStageState(0, TextureStageState::AlphaArg2, TextureArg::Diffuse);
+  SetModulateStage(device_);
   device_.SetTexture(0, texture_.get());
   DrawScreenQuad(device_, x, y, w, h, u, v, uw, vh, argb);
 }

@@ -140,7 +140,7 @@ Material Colour(float r, float g, float b, float a = 1) {
 }
 
 TEST_F(DeviceImageTest, LitMeshesWithCullingAndDepth) {
-  SetGameCamera(Device());
+  SetSideView(Device());
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF8080C8, 1);
   auto cube = Device().CreateMesh(CubeVertices(), CubeIndices(), {});
   const uint32_t checker[4] = {0xFFFFFFFF, 0xFF606060, 0xFF606060, 0xFFFFFFFF};

@@ -109,7 +109,7 @@ class ModelImageTest : public OffscreenDeviceTest {
  protected:
   void SetUp() override {
     OffscreenDeviceTest::SetUp();
-    SetGameCamera(Device());
+    SetSideView(Device());
     Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF303840, 1);
     WriteChecker(dir / "checker.png");
   }

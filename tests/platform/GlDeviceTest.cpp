@@ -176,7 +176,7 @@ Material Grey(float level) {
 
 // World (320, 240) is the screen centre; 5 pixels per world unit.
 TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
-  SetGameCamera(Device());
+  SetSideView(Device());
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
   auto square = Device().CreateMesh(Square(320, 240, 0, 10), kFront, {});
   Device().SetMaterial(Grey(0.5f));
@@ -218,7 +218,7 @@ TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
 }
 
 TEST_F(GlDeviceTest, CullsCounterClockwiseFacesAndKeepsTheNearestSurface) {
-  SetGameCamera(Device());
+  SetSideView(Device());
   Device().SetRenderState(RenderState::Lighting, 0);
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
   auto back = Device().CreateMesh(Square(320, 240, 0, 10), kBack, {});
@@ -249,7 +249,7 @@ TEST_F(GlDeviceTest, CullsCounterClockwiseFacesAndKeepsTheNearestSurface) {
 }
 
 TEST_F(GlDeviceTest, IndexedVertexBlendingUsesThePalette) {
-  SetGameCamera(Device());
+  SetSideView(Device());
   Device().SetRenderState(RenderState::Lighting, 0);
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
   auto square = Device().CreateMesh(Square(320, 240, 0, 2, 1), kFront, {});

@@ -22,6 +22,7 @@
 #include "gfx/CAnimMesh.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/CMesh.h"
+#include "gfx/GameView.h"
 #include "gfx/Texture.h"
 #include "platform/OffscreenGl.h"
 
@@ -30,36 +31,14 @@ namespace {
 constexpr int kSheetWidth = 1600, kTileW = 200, kTileH = 150, kLabelH = 20;
 constexpr float kRad = std::numbers::pi_v<float> / 180;
 
-void SetGameStates(RenderDevice& d) {
-  d.SetRenderState(RenderState::AlphaBlendEnable, 1);
-  d.SetRenderState(RenderState::SrcBlend, Blend::SrcAlpha);
-  d.SetRenderState(RenderState::DestBlend, Blend::InvSrcAlpha);
-  d.SetRenderState(RenderState::CullMode, Cull::CCW);
-  d.SetRenderState(RenderState::Lighting, 1);
-  d.SetRenderState(RenderState::ZEnable, ZBuffer::True);
-  d.SetRenderState(RenderState::Ambient, 0x006F6F6F);
-  d.SetRenderState(RenderState::AlphaRef, 1);
-  d.SetRenderState(RenderState::AlphaTestEnable, 1);
-  d.SetRenderState(RenderState::AlphaFunc, Cmp::GreaterEqual);
-  const TextureStageState states[] = {TextureStageState::ColorOp, TextureStageState::ColorArg1,
-                                      TextureStageState::ColorArg2, TextureStageState::AlphaOp,
-                                      TextureStageState::AlphaArg1, TextureStageState::AlphaArg2};
-  const uint32_t values[] = {TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse,
-                             TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse};
-  for (int i = 0; i < 6; ++i) d.SetTextureStageState(0, states[i], values[i]);
-  Light light;
-  light.diffuse = {1, 1, 1, 1};
-  light.direction = Normalize(Vec3{-1, -1, -1});
-  d.SetLight(0, light);
-  d.LightEnable(0, true);
-}
-
-Canvas FromImage(const Image& image, int x, int y, int w, int h) {
+// Part of an image as a canvas; captures of the back buffer are made opaque.
+Canvas ToCanvas(const Image& image, int x, int y, int w, int h, bool opaque) {
   Canvas c(w, h);
   for (int py = 0; py < h; ++py)
     for (int px = 0; px < w; ++px) {
       uint32_t p = image.At(x + px, y + py);
-      c.Set(px, py, {float((p >> 16) & 0xFF) / 255, float((p >> 8) & 0xFF) / 255, float(p & 0xFF) / 255, 1});
+      c.Set(px, py, {float((p >> 16) & 0xFF) / 255, float((p >> 8) & 0xFF) / 255, float(p & 0xFF) / 255,
+                     opaque ? 1 : float(p >> 24) / 255});
     }
   return c;
 }
@@ -115,15 +94,15 @@ class ModelStage {
     RenderDevice& d = gl_.Device();
     d.SetViewport({0, 0, 800, 600, 0, 1});
     d.Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF8080C8, 1);
-    SetGameStates(d);
+    ApplyGameStates(d);
+    SetWhiteLight(d, 0, LightType::Directional, {-1, -1, -1}, 1000);
     d.SetTransform(TransformSlot::View, MatrixLookAtLH({0, 0, 100}, {0, 0, 0}, {0, 1, 0}));
     d.SetTransform(TransformSlot::Projection, MatrixOrthoLH(20 * 4, 15 * 4, 1, 1000));
-    d.SetTransform(TransformSlot::World, MatrixIdentity());
     // The window is 800 x 600 pixels for 80 x 60 units: 10 pixels a unit;
     // the tile is its middle 200 x 150.
     if (withBlock) wall_.Draw(350, 350, 100, 92, 0, 0, 0.5f, 1, 0xFFFFFFFF);
     draw(d);
-    return FromImage(gl_.Capture(), 300, 225, kTileW, kTileH);
+    return ToCanvas(gl_.Capture(), 300, 225, kTileW, kTileH, true);
   }
 
  private:
@@ -142,9 +121,8 @@ Canvas StagePreview(OffscreenGl& gl, const std::string& tree, const std::string&
   auto mesh = [&](const char* name) { return std::make_unique<CMesh>(&d, tree + "/Model/" + name + ".x", true); };
   d.SetViewport({0, 0, 800, 550, 0, 1});
   d.Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF8080C8, 1);
-  SetGameStates(d);
-  d.SetTransform(TransformSlot::View, MatrixLookAtLH({320, 240, 100}, {320, 240, 0}, {0, 1, 0}));
-  d.SetTransform(TransformSlot::Projection, MatrixOrthoLH(160, 120, 1, 1000));
+  ApplyGameStates(d);
+  SetSideView(d);
   mesh(background.c_str())->Draw(320, 240, -10, 70, 60, 0, 0, 0, 0, 0, 1, false);
   CTexture wall(d, tree + "/Texture/wall.png"), stone(d, tree + "/Texture/stone1.png");
   CAnimMesh player(&d, tree + "/AnimModel/goremu/goremu.x");
@@ -195,7 +173,7 @@ Canvas StagePreview(OffscreenGl& gl, const std::string& tree, const std::string&
   digits.DrawString("2", 530, 545, 0xFFFFFFFF);
   letters.DrawString("SCORE", 570, 550, 0xFFFFFFFF);
   digits.DrawString("12300", 670, 545, 0xFFFFFFFF);
-  return FromImage(gl.Capture(), 0, 0, 800, 600);
+  return ToCanvas(gl.Capture(), 0, 0, 800, 600, true);
 }
 
 struct StaticView {
@@ -227,14 +205,8 @@ int main(int argc, char** argv) {
     for (const auto& f : files) {
       auto image = LoadImageFile(f.string());
       if (!image) continue;
-      Canvas c(image->width, image->height);
-      for (int y = 0; y < image->height; ++y)
-        for (int x = 0; x < image->width; ++x) {
-          uint32_t p = image->At(x, y);
-          c.Set(x, y, {float((p >> 16) & 0xFF) / 255, float((p >> 8) & 0xFF) / 255, float(p & 0xFF) / 255,
-                       float(p >> 24) / 255});
-        }
-      sheet.Add(FitPicture(c, kTileW, kTileH), f.filename().string());
+      sheet.Add(FitPicture(ToCanvas(*image, 0, 0, image->width, image->height, false), kTileW, kTileH),
+                f.filename().string());
     }
   }
   // Static models, placed and turned as their kinds draw them.
