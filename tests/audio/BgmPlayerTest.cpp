@@ -9,6 +9,7 @@
 #include "audio/Attenuation.h"
 #include "audio/SoundFiles.h"
 #include "platform/RecordingAudio.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -17,16 +18,16 @@ using Log = std::vector<std::string>;
 class BgmPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directory(dir_.File("BGM"));
-    WriteOneNoteMidi(dir_.File("BGM/Stage1.mid"));
-    WriteOneNoteMidi(dir_.File("BGM/title.mid"));
+    std::filesystem::create_directory(dir_ / "BGM");
+    WriteOneNoteMidi(dir_ / "BGM/Stage1.mid");
+    WriteOneNoteMidi(dir_ / "BGM/title.mid");
   }
   // As the game names its music files: '\' separators.
-  std::string Music(const std::string& name) const { return dir_.File("BGM") + "\\" + name; }
+  std::string Music(const std::string& name) const { return (dir_ / "BGM") + "\\" + name; }
   // What the player asked for since the log had `size` entries.
   Log LogSince(size_t size) const { return Log(sink_.Log().begin() + size, sink_.Log().end()); }
 
-  ScratchDir dir_;
+  TempDir dir_;
   RecordingAudio sink_;
   CBgmPlayer bgm_{sink_};
 };

@@ -17,6 +17,7 @@
 #include "audio/CSePlayer.h"
 #include "audio/CSound.h"
 #include "audio/SoundFiles.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -26,15 +27,15 @@ class MixerAudioTest : public ::testing::Test {
  protected:
   void SetUp() override {
     setenv("SDL_AUDIODRIVER", "disk", 1);
-    WriteOneNoteMidi(dir_.File("piece.mid"));
-    WriteToneWav(dir_.File("tone.wav"), 0.2, 0.4);
+    WriteOneNoteMidi(dir_ / "piece.mid");
+    WriteToneWav(dir_ / "tone.wav", 0.2, 0.4);
   }
 
   // Opens a mixer writing to a fresh file, lets `play` start sounds while the
   // device runs, closes it and returns the level of what it wrote.
   template <typename Play>
   double RenderLevel(Play play) {
-    output_ = dir_.File("render" + std::to_string(renders_++) + ".raw");
+    output_ = dir_ / "render" + std::to_string(renders_++) + ".raw";
     setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
     auto mixer = MixerAudio::Open();
     if (!mixer) ADD_FAILURE() << "the disk audio driver did not open";
@@ -59,7 +60,7 @@ class MixerAudioTest : public ::testing::Test {
   double MusicLevel(float volume) {
     return RenderLevel([&](MixerAudio& mixer) {
       CBgmPlayer bgm(mixer);
-      EXPECT_TRUE(bgm.Load(dir_.File("piece.mid")));
+      EXPECT_TRUE(bgm.Load(dir_ / "piece.mid"));
       bgm.SetVolume(volume);
       bgm.Play();
       Listen(1.0);  // the note and most of its release
@@ -69,7 +70,7 @@ class MixerAudioTest : public ::testing::Test {
   double EffectLevel(float volume, int playsInOneStep) {
     return RenderLevel([&](MixerAudio& mixer) {
       CSePlayer se(mixer);
-      CSound tone(dir_.File("tone.wav"));
+      CSound tone(dir_ / "tone.wav");
       se.Download(tone);
       EXPECT_TRUE(tone.IsLoaded());
       se.SetVolume(volume);
@@ -78,7 +79,7 @@ class MixerAudioTest : public ::testing::Test {
     });
   }
 
-  ScratchDir dir_;
+  TempDir dir_;
   std::string output_;
   int renders_ = 0;
 };
@@ -100,7 +101,7 @@ TEST_F(MixerAudioTest, MidiAndWavAreHeardAtTheirVolumes) {
 TEST_F(MixerAudioTest, PieceEndsLoopsAndStops) {
   RenderLevel([&](MixerAudio& mixer) {
     CBgmPlayer bgm(mixer);
-    ASSERT_TRUE(bgm.Load(dir_.File("tone.wav")));
+    ASSERT_TRUE(bgm.Load(dir_ / "tone.wav"));
     EXPECT_FALSE(bgm.IsFinished()) << "loaded and never started";
     bgm.Play();
     auto waitForEnd = [&] {

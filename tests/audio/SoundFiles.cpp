@@ -1,7 +1,5 @@
 #include "audio/SoundFiles.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -14,18 +12,6 @@ void Put(std::string& out, uint32_t value, int bytes, bool bigEndian = false) {
 }
 
 }  // namespace
-
-ScratchDir::ScratchDir() {
-  static int count = 0;
-  path_ = std::filesystem::temp_directory_path() /
-          ("vexhop-audio-" + std::to_string(getpid()) + "-" + std::to_string(count++));
-  std::filesystem::create_directories(path_);
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 void WriteToneWav(const std::string& path, double seconds, double amplitude) {
   constexpr uint32_t kRate = 44100;

@@ -1,24 +1,8 @@
 #pragma once
-// Tiny sound files made by the tests themselves, in a scratch folder that is
-// removed again.
+// Tiny sound files made by the tests themselves.
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
-#include <vector>
-
-class ScratchDir {
- public:
-  ScratchDir();
-  ~ScratchDir();
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 // A 16-bit mono 44.1 kHz sine tone at 440 Hz.
 void WriteToneWav(const std::string& path, double seconds, double amplitude);
