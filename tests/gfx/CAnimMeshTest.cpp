@@ -7,7 +7,6 @@
 #include "DrawnGeometry.h"
 #include "gfx/SkinPartition.h"
 #include "support/TempDir.h"
-#include "util/Dialog.h"
 
 namespace {
 
@@ -53,11 +52,6 @@ class CAnimMeshTest : public ::testing::Test {
   RecordingDevice device;
 };
 
-class CapturingDialog : public DialogHandler {
- public:
-  void ShowMessage(const std::string& text, const std::string&) override { std::fprintf(stderr, "box: %s\n", text.c_str()); }
-  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
-};
 
 }  // namespace
 
@@ -205,11 +199,6 @@ TEST(SkinPartition, VertexKeepsItsFourLargestWeightsRenormalised) {
 
 TEST_F(CAnimMeshTest, UnreadableFileEndsTheProgramWithAMessage) {
   std::string path = Write("xof 0303txt 0032\nFrame {");
-  EXPECT_EXIT(
-      {
-        CapturingDialog dialog;
-        SetDialogHandler(&dialog);
-        CAnimMesh mesh(&device, path);
-      },
-      ::testing::ExitedWithCode(1), "box: アニメーション付きXファイルが読み込めません\nファイル名およびパスを確認してください");
+  EXPECT_EXIT(CAnimMesh fatal(&device, path), ::testing::ExitedWithCode(1),
+              "アニメーション付きXファイルが読み込めません\nファイル名およびパスを確認してください");
 }

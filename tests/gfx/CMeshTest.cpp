@@ -5,7 +5,6 @@
 #include "DrawnGeometry.h"
 #include "support/ScratchImages.h"
 #include "support/TempDir.h"
-#include "util/Dialog.h"
 
 namespace {
 
@@ -44,13 +43,6 @@ class CMeshTest : public ::testing::Test {
   RecordingDevice device;
 };
 
-class CapturingDialog : public DialogHandler {
- public:
-  void ShowMessage(const std::string& text, const std::string& caption) override {
-    std::fprintf(stderr, "box[%s]: %s\n", caption.c_str(), text.c_str());
-  }
-  bool AskOkCancel(const std::string&, const std::string&) override { return true; }
-};
 
 }  // namespace
 
@@ -131,13 +123,6 @@ TEST_F(CMeshTest, BlendModeStaysOnTheDeviceUntilTheNextDraw) {
   EXPECT_EQ(device.GetRenderState(RenderState::DestBlend), Blend::InvSrcAlpha);
 }
 
-TEST_F(CMeshTest, WorldMatrixComesFromTheDrawArguments) {
-  CMesh mesh(&device, WriteModel(), true);
-  mesh.Draw(100, 200, 0, 2, 2, 2, 0, 3.14159265f, 0, 2, 1, false);  // half a turn about y
-  std::vector<Vec3> corners = DrawnCorners(device.Draws());
-  EXPECT_TRUE(Near(corners[2], {98, 202, 0}, 1e-3f));  // (1, 1, 0) scaled, turned, moved
-}
-
 TEST_F(CMeshTest, UnreadableFileLeavesAnEmptyModelUnlessFatal) {
   CMesh empty(&device, dir / "missing.x", false);
   EXPECT_FALSE(empty.IsLoaded());
@@ -147,11 +132,6 @@ TEST_F(CMeshTest, UnreadableFileLeavesAnEmptyModelUnlessFatal) {
   EXPECT_FALSE(noMesh.IsLoaded());
 
   std::string missing = dir / "missing.x";
-  EXPECT_EXIT(
-      {
-        CapturingDialog dialog;
-        SetDialogHandler(&dialog);
-        CMesh fatal(&device, missing, true);
-      },
-      ::testing::ExitedWithCode(1), "box\\[\\]: Xファイルが読み込めません\nファイル名およびパスを確認してください。");
+  EXPECT_EXIT(CMesh fatal(&device, missing, true), ::testing::ExitedWithCode(1),
+              "Xファイルが読み込めません\nファイル名およびパスを確認してください。");
 }
