@@ -24,15 +24,16 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// Waits for the child to end; its exit status, or nothing after `limit`.
-std::optional<int> WaitForExit(pid_t pid, std::chrono::milliseconds limit) {
+// Tries `attempt` every 50 ms until it gives something or `limit` passes.
+template <typename Attempt>
+auto Poll(std::chrono::seconds limit, Attempt attempt) {
   const auto deadline = Clock::now() + limit;
-  while (Clock::now() < deadline) {
-    int status = 0;
-    if (waitpid(pid, &status, WNOHANG) == pid) return status;
-    std::this_thread::sleep_for(20ms);
+  auto result = attempt();
+  while (!result && Clock::now() < deadline) {
+    std::this_thread::sleep_for(50ms);
+    result = attempt();
   }
-  return std::nullopt;
+  return result;
 }
 
 // A child that must not outlive the test, even if the test dies.
@@ -91,7 +92,8 @@ class GameWindowUnderXvfbTest : public ::testing::Test {
   void SetUp() override {
     if (xvfb.name.empty()) GTEST_SKIP() << "Xvfb could not be started";
     XSetErrorHandler(IgnoreXError);
-    display = OpenDisplay(xvfb.name, 10s);
+    // Xvfb may name its display a moment before it takes connections.
+    display = Poll(10s, [&] { return XOpenDisplay(xvfb.name.c_str()); });
     ASSERT_NE(display, nullptr) << "cannot open display " << xvfb.name;
     game = ForkChild();
     if (game == 0) {
@@ -102,32 +104,13 @@ class GameWindowUnderXvfbTest : public ::testing::Test {
       execl("bin/vexhop", "vexhop", static_cast<char*>(nullptr));
       _exit(127);
     }
-    window = FindWindow("Vexhop(Q)", 20s);
+    window = Poll(20s, [&] { return FindIn(DefaultRootWindow(display), "Vexhop(Q)"); });
     ASSERT_NE(window, 0u) << "no window titled Vexhop(Q)";
   }
 
   void TearDown() override {
     Stop(game);
     if (display) XCloseDisplay(display);
-  }
-
-  // Xvfb may name its display a moment before it takes connections.
-  static Display* OpenDisplay(const std::string& name, std::chrono::seconds limit) {
-    const auto deadline = Clock::now() + limit;
-    while (Clock::now() < deadline) {
-      if (Display* opened = XOpenDisplay(name.c_str())) return opened;
-      std::this_thread::sleep_for(50ms);
-    }
-    return nullptr;
-  }
-
-  ::Window FindWindow(const std::string& title, std::chrono::seconds limit) {
-    const auto deadline = Clock::now() + limit;
-    while (Clock::now() < deadline) {
-      if (::Window found = FindIn(DefaultRootWindow(display), title)) return found;
-      std::this_thread::sleep_for(50ms);
-    }
-    return 0;
   }
 
   ::Window FindIn(::Window parent, const std::string& title) {
@@ -182,6 +165,17 @@ class GameWindowUnderXvfbTest : public ::testing::Test {
     XFlush(display);
   }
 
+  void ExpectQuitsWithExitCodeZero(const char* after) {
+    const std::optional<int> status = Poll(20s, [&]() -> std::optional<int> {
+      int raw = 0;
+      if (waitpid(game, &raw, WNOHANG) == game) return raw;
+      return std::nullopt;
+    });
+    ASSERT_TRUE(status.has_value()) << "still running after " << after;
+    game = -1;
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << "wait status " << *status;
+  }
+
   XvfbDisplay xvfb;
   Display* display = nullptr;
   pid_t game = -1;
@@ -203,25 +197,15 @@ TEST_F(GameWindowUnderXvfbTest, OpensAnEightHundredBySixHundredWindowDrawingTheG
   EXPECT_EQ(hints.max_height, 600);
 
   // Once everything is loaded, the game's frames replace the black start-up frame.
-  const auto deadline = Clock::now() + 20s;
-  while (PixelAt(400, 300) == 0u && Clock::now() < deadline) std::this_thread::sleep_for(50ms);
-  EXPECT_NE(PixelAt(400, 300), 0u);
+  EXPECT_TRUE(Poll(20s, [&] { return PixelAt(400, 300) != 0u; }));
 
   SendKey(XK_Escape);
-  const std::optional<int> status = WaitForExit(game, 20s);
-  ASSERT_TRUE(status.has_value()) << "still running after Escape";
-  game = -1;
-  ASSERT_TRUE(WIFEXITED(*status));
-  EXPECT_EQ(WEXITSTATUS(*status), 0);
+  ExpectQuitsWithExitCodeZero("Escape");
 }
 
 TEST_F(GameWindowUnderXvfbTest, CloseButtonQuitsWithExitCodeZero) {
   SendCloseRequest();
-  const std::optional<int> status = WaitForExit(game, 20s);
-  ASSERT_TRUE(status.has_value()) << "still running after the close request";
-  game = -1;
-  ASSERT_TRUE(WIFEXITED(*status));
-  EXPECT_EQ(WEXITSTATUS(*status), 0);
+  ExpectQuitsWithExitCodeZero("the close request");
 }
 
 }  // namespace
