@@ -67,7 +67,7 @@ TEST_F(CInputTest, KeyboardFillsTheFourRecordsOfTheFixedLayout) {
   EXPECT_EQ(devices->polls, 1);
 }
 
-TEST_F(CInputTest, StickDeadZoneIsExclusiveAt200) {
+TEST_F(CInputTest, StickDeadZoneIsExclusiveAt200AndTheAxisLinearUpToFullTiltAt800) {
   PadReading& stick = AddPad();
   stick.lY = -200;
   stick.lX = 200;
@@ -79,18 +79,12 @@ TEST_F(CInputTest, StickDeadZoneIsExclusiveAt200) {
   stick.lY = -201;
   stick.lX = 201;
   pad = Update();
-  EXPECT_EQ(pad.up, 1);
-  EXPECT_EQ(pad.right, 1);
+  EXPECT_TRUE(pad.up && pad.right);
   EXPECT_FLOAT_EQ(pad.axisY, -1.0f / 600.0f);
   EXPECT_FLOAT_EQ(pad.axisX, 1.0f / 600.0f);
-}
 
-TEST(StickAxisTest, IsLinearBetweenDeadZoneAndFullTilt) {
-  EXPECT_FLOAT_EQ(StickAxis(-1000), -1.0f);
-  EXPECT_FLOAT_EQ(StickAxis(-800), -1.0f);
-  EXPECT_FLOAT_EQ(StickAxis(-799), -599.0f / 600.0f);
-  EXPECT_FLOAT_EQ(StickAxis(500), 0.5f);
-  EXPECT_FLOAT_EQ(StickAxis(800), 1.0f);
+  for (auto [raw, axis] : {std::pair{-1000, -1.0f}, {-800, -1.0f}, {-799, -599.0f / 600}, {500, 0.5f}, {800, 1.0f}})
+    EXPECT_FLOAT_EQ(StickAxis(raw), axis) << raw;
 }
 
 TEST_F(CInputTest, KeyboardAndFirstPadShareRecordZero) {

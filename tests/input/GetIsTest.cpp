@@ -11,30 +11,22 @@ namespace {
 
 constexpr KeyMap kShippedMap = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-TEST(GetIsTest, LogicalButtonsGoThroughTheKeyMap) {
+TEST(GetIsTest, ButtonsGoThroughTheKeyMapAndDirectionsAreTenToThirteen) {
   PadState pad;
   pad.button[2] = 1;
   EXPECT_TRUE(GetIs(pad, kShippedMap, 2));
   EXPECT_FALSE(GetIs(pad, kShippedMap, 0));
-
   const KeyMap jumpOnTwo = {2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   EXPECT_TRUE(GetIs(pad, jumpOnTwo, 0));
   EXPECT_FALSE(GetIs(pad, jumpOnTwo, 1));
-
   // Without a configuration file every entry is 0: all ten follow button 0.
-  const KeyMap zeros = {};
   pad.button[0] = 1;
-  for (int b = 0; b < 10; ++b) EXPECT_TRUE(GetIs(pad, zeros, b)) << b;
-}
+  for (int b = 0; b < 10; ++b) EXPECT_TRUE(GetIs(pad, KeyMap{}, b)) << b;
 
-TEST(GetIsTest, DirectionsAreTenToThirteen) {
-  PadState pad;
-  pad.right = 1;
-  pad.down = 1;
-  EXPECT_TRUE(GetIs(pad, kShippedMap, 10));
-  EXPECT_FALSE(GetIs(pad, kShippedMap, 11));
-  EXPECT_FALSE(GetIs(pad, kShippedMap, 12));
-  EXPECT_TRUE(GetIs(pad, kShippedMap, 13));
+  pad.right = pad.down = 1;
+  EXPECT_EQ((std::vector{GetIs(pad, kShippedMap, 10), GetIs(pad, kShippedMap, 11), GetIs(pad, kShippedMap, 12),
+                         GetIs(pad, kShippedMap, 13)}),
+            (std::vector{true, false, false, true}));  // right, left, up, down
 }
 
 TEST(GetIsTest, InvalidNumberShowsTheMessageAndIsNotHeld) {
@@ -51,10 +43,7 @@ TEST(GetIsTest, KeyMapEntryOutsideTheButtonsIsNeverHeld) {
   PadState pad;
   for (auto& b : pad.button) b = 1;
   const KeyMap odd = {-1, 128, 1000, -2147483647 - 1, 127, 0, 0, 0, 0, 0};
-  EXPECT_FALSE(GetIs(pad, odd, 0));
-  EXPECT_FALSE(GetIs(pad, odd, 1));
-  EXPECT_FALSE(GetIs(pad, odd, 2));
-  EXPECT_FALSE(GetIs(pad, odd, 3));
+  for (int b = 0; b < 4; ++b) EXPECT_FALSE(GetIs(pad, odd, b)) << b;
   EXPECT_TRUE(GetIs(pad, odd, 4));
   EXPECT_TRUE(dialogs.shown.empty());
 }
