@@ -95,29 +95,20 @@ TEST(Arranger, PlaysTheMelodyAndFollowsThePatternsOverTheChords) {
 }
 
 TEST(Arranger, ReportsWritingFaultsWithThePieceAndSection) {
-  const auto messageOf = [](const Piece& piece) {
-    try {
-      audiogen::Arrange(piece);
-    } catch (const std::runtime_error& e) {
-      return std::string(e.what());
-    }
-    return std::string("no fault reported");
-  };
-  Piece shortLine = TwoBars();
+  Piece shortLine = TwoBars(), oddPattern = TwoBars(), missing = TwoBars(), badChord = TwoBars();
   shortLine.sections[0].lines = {"c''1"};
-  EXPECT_NE(messageOf(shortLine).find("test.mid: section 'A'"), std::string::npos) << messageOf(shortLine);
-
-  Piece oddPattern = TwoBars();
   oddPattern.parts[1].grooves = {"x-x-x-x-x-x-x-x"};  // fifteen steps: one missing
-  EXPECT_NE(messageOf(oddPattern).find("does not split a bar"), std::string::npos) << messageOf(oddPattern);
-
-  Piece missing = TwoBars();
   missing.form = {"A", "B"};
-  EXPECT_NE(messageOf(missing).find("no section 'B'"), std::string::npos) << messageOf(missing);
-
-  Piece badChord = TwoBars();
   badChord.sections[0].chords = "C | Gx";
-  EXPECT_NE(messageOf(badChord).find("unknown chord 'Gx'"), std::string::npos) << messageOf(badChord);
+  for (auto [piece, message] : {std::pair{&shortLine, "test.mid: section 'A'"}, {&oddPattern, "does not split a bar"},
+                                {&missing, "no section 'B'"}, {&badChord, "unknown chord 'Gx'"}}) {
+    try {
+      audiogen::Arrange(*piece);
+      ADD_FAILURE() << "no fault reported for " << message;
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+    }
+  }
 }
 
 }  // namespace

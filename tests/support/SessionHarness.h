@@ -16,6 +16,7 @@
 #include "platform/ImageFile.h"
 #include "platform/RecordingAudio.h"
 #include "platform/RecordingDevice.h"
+#include "support/Catalogue.h"
 #include "support/TempDir.h"
 
 class ScratchTree {
@@ -24,23 +25,18 @@ class ScratchTree {
     for (const char* folder : {"bin", "Data", "Texture", "Model", "AnimModel/goremu", "Sound", "BGM", "Font"}) {
       std::filesystem::create_directories(dir_.path() / folder);
     }
-    std::istringstream models("key tokei red_tokei blue_tokei CD CDs door_L door_R door needle needle2 needle3 ghost "
-                              "ghost_R daruma daruma_R 1up batu jump doriru bomb BG1 BG2 BG3 BG4 BG5");
     int id = 0;
-    for (std::string name; models >> name;) WriteModel("Model/" + name + ".x", ++id);
+    for (const char* name : kCatalogueModels) WriteModel(std::string("Model/") + name + ".x", ++id);
     WriteModel("AnimModel/goremu/goremu.x", 0);
+    for (int i = 1; i <= 9; ++i) WritePicture("Texture/info" + std::to_string(i) + ".png", Plain(800, 50));
     std::istringstream pictures(
-        "Texture/info1 800 50 Texture/info2 800 50 Texture/info3 800 50 Texture/info4 800 50 Texture/info5 800 50 "
-        "Texture/info6 800 50 Texture/info7 800 50 Texture/info8 800 50 Texture/info9 800 50 Texture/black 800 600 "
-        "Texture/gameover 800 600 Texture/Getready 400 100 Texture/bomb 800 46 Texture/life 60 50 "
-        "Texture/stone1 4 4 Texture/wall 4 4 Texture/title 4 4 Texture/title_1 4 4 Texture/title_2 4 4 "
-        "Texture/option 4 4 Texture/cursor 4 4 Texture/clear 4 4 Texture/back 4 4 Texture/congratulations 4 4 "
-        "Texture/allclear 4 4 Font/FontNumber 200 60 Font/FontEnglish 600 50");
+        "Texture/black 800 600 Texture/gameover 800 600 Texture/Getready 400 100 Texture/bomb 800 46 "
+        "Texture/life 60 50 Texture/stone1 4 4 Texture/wall 4 4 Texture/title 4 4 Texture/title_1 4 4 "
+        "Texture/title_2 4 4 Texture/option 4 4 Texture/cursor 4 4 Texture/clear 4 4 Texture/back 4 4 "
+        "Texture/congratulations 4 4 Texture/allclear 4 4 Font/FontNumber 200 60 Font/FontEnglish 600 50");
     std::string name;
     for (int width, height; pictures >> name >> width >> height;) WritePicture(name + ".png", Plain(width, height));
-    std::istringstream sounds("開ける 閉める Score1 Score2 Time 1UP Kill jump hit create delete harry roket hijump "
-                              "deside cursor gameover");
-    while (sounds >> name) WriteBytes(dir_ / ("Sound/" + name + ".wav"), "RIFF");
+    for (const char* effect : kCatalogueEffects) WriteBytes(dir_ / (std::string("Sound/") + effect), "RIFF");
     for (const char* piece : {"title", "Option", "Stage1", "ending"}) {
       WriteBytes(dir_ / (std::string("BGM/") + piece + ".mid"), "MThd");
     }
