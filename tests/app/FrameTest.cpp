@@ -79,18 +79,4 @@ TEST(FrameTest, AltEnterSwitchesFullScreenForTheSessionAndBack) {
   EXPECT_EQ(game.reset, 2);
 }
 
-TEST(DisplayTest, PresentFlipsParityAndResetRestoresIt) {
-  TestPlatform platform;
-  std::unique_ptr<Window> window = platform.CreateGameWindow("t", 800, 600, "");
-  std::unique_ptr<CDXDevice> display = CDXDevice::Create(platform, *window, 800, 600);
-  EXPECT_TRUE(display->GetPresentParity());
-  display->Present();
-  EXPECT_FALSE(display->GetPresentParity());
-  display->Present();
-  EXPECT_TRUE(display->GetPresentParity());
-  display->Present();
-  ASSERT_TRUE(display->Reset());
-  EXPECT_TRUE(display->GetPresentParity());
-}
-
 }  // namespace

@@ -3,46 +3,30 @@
 // screen and see-through where it is laid over other pictures.
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/ImageFile.h"
 
 namespace {
 
 const std::string kTree = VEXHOP_TREE;
 
-struct Picture {
-  int width = 0, height = 0;
-  bool hasAlpha = false;
-  std::vector<uint8_t> rgba;
-  uint8_t Alpha(int x, int y) const { return rgba[(size_t(y) * width + x) * 4 + 3]; }
-};
-
-Picture Load(const std::string& path) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  Picture p;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) {
-    ADD_FAILURE() << "cannot read " << path;
-    return p;
-  }
-  p.width = int(image.width);
-  p.height = int(image.height);
-  p.hasAlpha = image.format & PNG_FORMAT_FLAG_ALPHA;
-  EXPECT_FALSE(image.format & PNG_FORMAT_FLAG_LINEAR) << path << " should be 8 bits per channel";
-  image.format = PNG_FORMAT_RGBA;
-  p.rgba.resize(PNG_IMAGE_SIZE(image));
-  png_image_finish_read(&image, nullptr, p.rgba.data(), 0, nullptr);
-  return p;
+// The picture as the game's loader reads it; an empty one when it cannot.
+Image Load(const std::string& path) {
+  std::optional<Image> image = LoadImageFile(path);
+  EXPECT_TRUE(image) << "cannot read " << path;
+  return image.value_or(Image{});
 }
 
-int CountAlpha(const Picture& p, int x0, int y0, int x1, int y1, bool (*test)(uint8_t)) {
+int CountAlpha(const Image& p, int x0, int y0, int x1, int y1, bool (*test)(uint8_t)) {
   int n = 0;
   for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) n += test(p.Alpha(x, y));
+    for (int x = x0; x < x1; ++x) n += test(static_cast<uint8_t>(p.At(x, y) >> 24));
   return n;
 }
 bool Opaque(uint8_t a) { return a == 255; }
@@ -68,41 +52,40 @@ TEST(PictureFiles, EveryCatalogueTextureHasItsSizeAndTransparency) {
   for (size_t i = 0; i < all.size(); ++i) {
     std::string name = all[i].file ? all[i].file : "info" + std::to_string(i - textures.size() + 1) + ".png";
     SCOPED_TRACE(name);
-    Picture p = Load(kTree + "/Texture/" + name);
+    Image p = Load(kTree + "/Texture/" + name);
     ASSERT_EQ(p.width, all[i].width);
     ASSERT_EQ(p.height, all[i].height);
-    EXPECT_TRUE(p.hasAlpha);
     int opaque = CountAlpha(p, 0, 0, p.width, p.height, Opaque);
     if (all[i].opaque)
       EXPECT_EQ(opaque, p.width * p.height);
     else
       EXPECT_GT(CountAlpha(p, 0, 0, p.width, p.height, Clear), 0) << "an overlay must let the picture below show";
   }
-  Picture black = Load(kTree + "/Texture/black.png");
-  for (size_t i = 0; i < black.rgba.size(); i += 4) ASSERT_EQ(black.rgba[i] | black.rgba[i + 1] | black.rgba[i + 2], 0);
+  Image black = Load(kTree + "/Texture/black.png");
+  for (uint32_t pixel : black.argb) ASSERT_EQ(pixel & 0xFFFFFF, 0u);
 }
 
 TEST(PictureFiles, OverlaysLeaveTheirSurroundingsClear) {
   // The cursor is drawn over menu labels: its middle must be see-through,
   // never a solid bar that hides the text.
-  Picture cursor = Load(kTree + "/Texture/cursor.png");
+  Image cursor = Load(kTree + "/Texture/cursor.png");
   for (int x = 40; x < 160; x += 10) {
-    EXPECT_LT(cursor.Alpha(x, 25), 200) << "cursor middle at x " << x;
-    EXPECT_GT(cursor.Alpha(x, 25), 0) << "the cursor face should still tint the row";
+    EXPECT_LT(cursor.At(x, 25) >> 24, 200u) << "cursor middle at x " << x;
+    EXPECT_GT(cursor.At(x, 25) >> 24, 0u) << "the cursor face should still tint the row";
   }
   // The option labels live above the band preview, which the scene clips at
   // y 550: nothing may be drawn below it.
-  Picture option = Load(kTree + "/Texture/option.png");
+  Image option = Load(kTree + "/Texture/option.png");
   EXPECT_EQ(CountAlpha(option, 0, 550, 800, 600, Inked), 0);
   // Menu rows: one label per 50-pixel row, none in the gaps between rows.
-  Picture menu = Load(kTree + "/Texture/title_1.png");
+  Image menu = Load(kTree + "/Texture/title_1.png");
   for (int row = 0; row < 3; ++row) {
     EXPECT_GT(CountAlpha(menu, 0, 50 * row + 12, 200, 50 * row + 38, Inked), 200) << "row " << row;
     EXPECT_EQ(CountAlpha(menu, 0, 50 * row, 200, 50 * row + 2, Inked), 0) << "gap above row " << row;
   }
 }
 
-int FirstInkedRow(const Picture& p, int from, int step) {
+int FirstInkedRow(const Image& p, int from, int step) {
   for (int y = from; y >= 0 && y < p.height; y += step)
     if (CountAlpha(p, 0, y, p.width, y + 1, Inked)) return y;
   return -1;
@@ -115,7 +98,7 @@ TEST(PictureFiles, FontGlyphsStayInTheirCells) {
   };
   for (Font f : {Font{"FontNumber.png", 10, 20, 60}, Font{"FontEnglish.png", 30, 20, 50}}) {
     SCOPED_TRACE(f.file);
-    Picture p = Load(kTree + "/Font/" + f.file);
+    Image p = Load(kTree + "/Font/" + f.file);
     ASSERT_EQ(p.width, f.cells * f.cellWidth);
     ASSERT_EQ(p.height, f.cellHeight);
     for (int c = 0; c < f.cells; ++c) {
@@ -126,7 +109,7 @@ TEST(PictureFiles, FontGlyphsStayInTheirCells) {
   }
   // The endings print numbers 40 pixels apart, and the band shows digit
   // cells drawn 5 rows above it only from their sixth row on.
-  Picture digits = Load(kTree + "/Font/FontNumber.png");
+  Image digits = Load(kTree + "/Font/FontNumber.png");
   int top = FirstInkedRow(digits, 0, 1), bottom = FirstInkedRow(digits, digits.height - 1, -1);
   EXPECT_LE(bottom - top + 1, 40);
   EXPECT_GE(top, 5);

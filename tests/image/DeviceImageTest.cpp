@@ -18,17 +18,12 @@ constexpr uint32_t kWhite = 0xFFFFFFFF;
 
 // A 64 x 64 picture: a colour wheel inside a disc, fully transparent outside.
 std::string WriteDiscPng() {
-  Image image;
-  image.width = image.height = 64;
-  for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) {
-      double dx = x - 31.5, dy = y - 31.5;
-      bool inside = dx * dx + dy * dy < 30 * 30;
-      auto hue = static_cast<uint32_t>((std::atan2(dy, dx) + M_PI) / (2 * M_PI) * 255);
-      uint32_t rgb = (hue << 16) | ((255 - hue) << 8) | static_cast<uint32_t>(x * 4);
-      image.argb.push_back(inside ? 0xFF000000 | rgb : 0x00FFFFFF);
-    }
-  return WriteScratchImage("disc.png", image);
+  return WriteScratchImage("disc.png", Paint(64, 64, [](int x, int y) {
+    double dx = x - 31.5, dy = y - 31.5;
+    auto hue = static_cast<uint32_t>((std::atan2(dy, dx) + M_PI) / (2 * M_PI) * 255);
+    uint32_t rgb = (hue << 16) | ((255 - hue) << 8) | static_cast<uint32_t>(x * 4);
+    return dx * dx + dy * dy < 30 * 30 ? 0xFF000000 | rgb : 0x00FFFFFF;
+  }));
 }
 
 using DeviceImageTest = OffscreenDeviceTest;
@@ -67,17 +62,14 @@ std::string WriteDigitAtlasPng() {
   static const Bar kBars[7] = {{4, 6, 16, 10},  {14, 8, 18, 30}, {14, 30, 18, 52},
                                {4, 50, 16, 54}, {2, 30, 6, 52},  {2, 8, 6, 30},
                                {4, 28, 16, 32}};
-  Image image;
-  image.width = 200;
-  image.height = 60;
-  image.argb.assign(200 * 60, 0x00000000);
-  for (int digit = 0; digit < 10; ++digit)
+  return WriteScratchImage("digits.png", Paint(200, 60, [](int x, int y) {
     for (int s = 0; s < 7; ++s) {
-      if (!(kSegments[digit] >> s & 1)) continue;
-      for (int y = kBars[s].y0; y < kBars[s].y1; ++y)
-        for (int x = kBars[s].x0; x < kBars[s].x1; ++x) image.argb[y * 200 + digit * 20 + x] = kWhite;
+      const Bar& bar = kBars[s];
+      const int cx = x % 20;
+      if (kSegments[x / 20] >> s & 1 && cx >= bar.x0 && cx < bar.x1 && y >= bar.y0 && y < bar.y1) return kWhite;
     }
-  return WriteScratchImage("digits.png", image);
+    return 0u;
+  }));
 }
 
 TEST_F(DeviceImageTest, BitmapFontStrings) {

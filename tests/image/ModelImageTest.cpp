@@ -11,6 +11,7 @@
 #include "gfx/CMesh.h"
 #include "support/ImageCompare.h"
 #include "support/OffscreenDevice.h"
+#include "support/ScratchImages.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -97,21 +98,13 @@ std::vector<Quad> Sides(float half, float y0, float y1) {
 const std::string kTexturedMaterial =
     "MeshMaterialList { 1; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; TextureFilename { \"checker.png\"; } } }";
 
-void WriteChecker(const std::string& path) {
-  Image image;
-  image.width = image.height = 16;
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) image.argb.push_back(((x / 4 + y / 4) % 2) ? 0xFFE0A020 : 0xFF2060C0);
-  ASSERT_TRUE(SavePng(path, image));
-}
-
 class ModelImageTest : public OffscreenDeviceTest {
  protected:
   void SetUp() override {
     OffscreenDeviceTest::SetUp();
     SetSideView(Device());
     Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF303840, 1);
-    WriteChecker(dir / "checker.png");
+    SavePng(dir / "checker.png", Paint(16, 16, [](int x, int y) { return (x / 4 + y / 4) % 2 ? 0xFFE0A020 : 0xFF2060C0; }));
   }
   std::string Write(const std::string& name, const std::string& body) {
     WriteBytes(dir / name, "xof 0303txt 0032\n" + body);

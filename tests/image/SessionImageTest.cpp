@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "actors/CEffect_Bomb.h"
 #include "actors/CEffect_Fade.h"
 #include "actors/CEffect_Ready.h"
@@ -15,14 +13,6 @@
 #include "support/SessionHarness.h"
 
 namespace {
-
-Image Paint(int width, int height, const std::function<uint32_t(int, int)>& colourAt) {
-  Image image{width, height, {}};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) image.argb.push_back(colourAt(x, y));
-  }
-  return image;
-}
 
 // Glyph cells: boxes on a transparent margin, notched deeper for later cells.
 Image Glyphs(int cells, int height, uint32_t colour) {

@@ -17,25 +17,28 @@
 #include "platform/RecordingAudio.h"
 #include "platform/RecordingDevice.h"
 #include "support/Catalogue.h"
+#include "support/ScratchImages.h"
 #include "support/TempDir.h"
 
 class ScratchTree {
  public:
+
   ScratchTree() {
     for (const char* folder : {"bin", "Data", "Texture", "Model", "AnimModel/goremu", "Sound", "BGM", "Font"}) {
       std::filesystem::create_directories(dir_.path() / folder);
     }
+    const auto white = [](int, int) { return ~0u; };
     int id = 0;
     for (const char* name : kCatalogueModels) WriteModel(std::string("Model/") + name + ".x", ++id);
     WriteModel("AnimModel/goremu/goremu.x", 0);
-    for (int i = 1; i <= 9; ++i) WritePicture("Texture/info" + std::to_string(i) + ".png", Plain(800, 50));
+    for (int i = 1; i <= 9; ++i) WritePicture("Texture/info" + std::to_string(i) + ".png", Paint(800, 50, white));
     std::istringstream pictures(
         "Texture/black 800 600 Texture/gameover 800 600 Texture/Getready 400 100 Texture/bomb 800 46 "
         "Texture/life 60 50 Texture/stone1 4 4 Texture/wall 4 4 Texture/title 4 4 Texture/title_1 4 4 "
         "Texture/title_2 4 4 Texture/option 4 4 Texture/cursor 4 4 Texture/clear 4 4 Texture/back 4 4 "
         "Texture/congratulations 4 4 Texture/allclear 4 4 Font/FontNumber 200 60 Font/FontEnglish 600 50");
     std::string name;
-    for (int width, height; pictures >> name >> width >> height;) WritePicture(name + ".png", Plain(width, height));
+    for (int width, height; pictures >> name >> width >> height;) WritePicture(name + ".png", Paint(width, height, white));
     for (const char* effect : kCatalogueEffects) WriteBytes(dir_ / (std::string("Sound/") + effect), "RIFF");
     for (const char* piece : {"title", "Option", "Stage1", "ending"}) {
       WriteBytes(dir_ / (std::string("BGM/") + piece + ".mid"), "MThd");
@@ -56,10 +59,6 @@ class ScratchTree {
   void WritePicture(const std::string& name, const Image& image) const { SavePng(dir_ / name, image, PngAlpha::Keep); }
 
  private:
-  static Image Plain(int width, int height) {
-    return {width, height, std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height), ~0u)};
-  }
-
   TempDir dir_;
 };
 
