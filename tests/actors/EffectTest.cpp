@@ -18,7 +18,7 @@ int g_titleScenes = 0;
 void CountTitleScene() { ++g_titleScenes; }
 
 // Effects are watched in the play layout, where they draw over the whole screen.
-class EffectTest : public ::testing::Test {
+class EffectTest : public SessionTest {
  protected:
   EffectTest() : previousMaker(SetTitleSceneMaker(CountTitleScene)) {
     game.life = 2;
@@ -46,9 +46,6 @@ class EffectTest : public ::testing::Test {
   }
 
   SceneMaker previousMaker;
-  ScratchTree tree;
-  SessionHarness h{tree};
-  CZelGame& game = *h.game;
 };
 
 TEST_F(EffectTest, FadeOutDarkensOverTwentyFiveFramesAndTheFadeInHoldsFortyThenClears) {

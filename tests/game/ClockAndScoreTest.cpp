@@ -6,16 +6,13 @@ namespace {
 
 using Sounds = std::vector<std::string>;
 
-class ClockTest : public ::testing::Test {
+class ClockTest : public SessionTest {
  protected:
   ClockTest() {
     CZelGame::s_frameCount = 0;
     game.playing = true;
     game.timeRate = 10;
   }
-  ScratchTree tree;
-  SessionHarness h{tree};
-  CZelGame& game = *h.game;
 };
 
 TEST_F(ClockTest, DropsOneUnitEveryTimeRateStepsAndHurriesAtOneHundred) {
@@ -54,10 +51,9 @@ TEST_F(ClockTest, StandsStillUnlessPlayingAndNeverDividesByLessThanOne) {
   EXPECT_EQ(game.time, 47);
 }
 
-TEST(ScoreTest, EachAwardGivesAtMostOneExtraLife) {
-  ScratchTree tree;
-  SessionHarness h(tree);
-  CZelGame& game = *h.game;
+using ScoreTest = SessionTest;
+
+TEST_F(ScoreTest, EachAwardGivesAtMostOneExtraLife) {
   auto award = [&](int from, int points) {
     game.life = 2;
     game.extendCount = 1;

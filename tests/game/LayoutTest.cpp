@@ -27,7 +27,7 @@ std::vector<std::string> Outline(const RecordingDevice& device) {
   return outline;
 }
 
-class LayoutTest : public ::testing::Test {
+class LayoutTest : public SessionTest {
  protected:
   LayoutTest() {
     game.life = 2;
@@ -49,9 +49,6 @@ class LayoutTest : public ::testing::Test {
     }
     return quads;
   }
-  ScratchTree tree;
-  SessionHarness h{tree};
-  CZelGame& game = *h.game;
 };
 
 TEST_F(LayoutTest, PlayDrawsTheStageAboveTheBandAndEffectsOverBoth) {

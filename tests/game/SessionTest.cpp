@@ -10,7 +10,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(SessionTest, StartsFromTheConfigurationAndHighScoreBesideTheExecutable) {
+TEST(SessionStartTest, StartsFromTheConfigurationAndHighScoreBesideTheExecutable) {
   ScratchTree tree;
   WriteBytes(tree / "Data/Config.ini", "3 1 2 3 8 1 1 1 8 1\r\n5 7\r\n1 4\r\n");
   WriteBytes(tree / "Data/HiScore.ini", "5000 12\r\n");
@@ -28,18 +28,16 @@ TEST(SessionTest, StartsFromTheConfigurationAndHighScoreBesideTheExecutable) {
             (std::vector{2, 200, 200, 50, 50, 50, 2, 2}));
 }
 
-TEST(SessionTest, BackgroundModelsFollowTheWorldsOrder) {
-  ScratchTree tree;
-  SessionHarness h(tree);
+TEST_F(SessionTest, BackgroundModelsFollowTheWorldsOrder) {
   std::vector<float> ids;  // the scratch models number BG1 to BG5 as 22 to 26
-  for (CMesh* model : h.game->bgModels) {
+  for (CMesh* model : game.bgModels) {
     model->Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1.0f, false);
     ids.push_back(h.Device().Draws().back().mesh->vertices[0].position.x);
   }
   EXPECT_EQ(ids, (std::vector<float>{24, 23, 22, 25, 26}));
 }
 
-TEST(SessionTest, MissingPicturesSoundsAndMusicLeaveAGameThatRunsSilently) {
+TEST(SessionStartTest, MissingPicturesSoundsAndMusicLeaveAGameThatRunsSilently) {
   ScratchTree tree;
   for (const char* folder : {"Texture", "Sound", "Font", "BGM"}) tree.Empty(folder);
   SessionHarness h(tree);
@@ -61,7 +59,7 @@ TEST(SessionDeathTest, AModelThatCannotBeReadEndsTheGameWithExitCodeOne) {
   EXPECT_EXIT(SessionHarness{noPlayer}, ::testing::ExitedWithCode(1), "アニメーション付きXファイルが読み込めません");
 }
 
-TEST(SessionTest, GetIsReadsPadZeroThroughTheKeyMap) {
+TEST(SessionStartTest, GetIsReadsPadZeroThroughTheKeyMap) {
   ScratchTree tree;
   WriteBytes(tree / "Data/Config.ini", "4 1 2 3 4 5 6 7 8 9\r\n");
   SessionHarness h(tree);
@@ -73,9 +71,7 @@ TEST(SessionTest, GetIsReadsPadZeroThroughTheKeyMap) {
   EXPECT_FALSE(h.game->GetIs(0, 0));
 }
 
-TEST(SessionTest, MovesAndDrawsTheListsInTheirOrderAndFreezesTheStageWhileReady) {
-  ScratchTree tree;
-  SessionHarness h(tree);
+TEST_F(SessionTest, MovesAndDrawsTheListsInTheirOrderAndFreezesTheStageWhileReady) {
   ProbeLog log;
   new Probe<&CZelGame::EventList>(log, "event");
   new Probe<&CZelGame::EffectList>(log, "effect");
@@ -85,33 +81,29 @@ TEST(SessionTest, MovesAndDrawsTheListsInTheirOrderAndFreezesTheStageWhileReady)
   new Probe<&CZelGame::EnemyList>(log, "enemy");
   new Probe<&CZelGame::PlayerList>(log, "player");
   new Probe<&CZelGame::BackgroundList>(log, "background");
-  h.game->life = 1;
+  game.life = 1;
   h.Step();
   EXPECT_EQ(log.moves, (Names{"background", "player", "enemy", "item", "wall", "hardWall", "effect", "event"}));
   EXPECT_EQ(log.draws, (Names{"background", "player", "item", "wall", "hardWall", "enemy", "event", "effect"}));
   log = {};
-  h.game->readyShowing = true;
+  game.readyShowing = true;
   h.Step();
   EXPECT_EQ(log.moves, (Names{"effect", "event"}));
   EXPECT_EQ(log.draws.size(), 8u);
 }
 
-TEST(SessionTest, MusicLoopsUntilStopped) {
-  ScratchTree tree;
-  SessionHarness h(tree);
-  h.game->PlayBGM("Stage1.mid");
+TEST_F(SessionTest, MusicLoopsUntilStopped) {
+  game.PlayBGM("Stage1.mid");
   h.audio.EndMusic();
   h.Step();
   EXPECT_TRUE(h.audio.MusicPlaying());
-  h.game->StopBGM();
+  game.StopBGM();
   h.Step();
   EXPECT_FALSE(h.audio.MusicPlaying());
 }
 
-TEST(SessionTest, CameraShowsTheStageFromTheSideWithWorldXGrowingToTheLeft) {
-  ScratchTree tree;
-  SessionHarness h(tree);
-  h.game->SetCamera();
+TEST_F(SessionTest, CameraShowsTheStageFromTheSideWithWorldXGrowingToTheLeft) {
+  game.SetCamera();
   const RecordingDevice& device = h.Device();
   const Matrix viewProjection = device.GetTransform(TransformSlot::View) * device.GetTransform(TransformSlot::Projection);
   const float depth = 99.0f / 999;  // 100 units in front of the camera, between 1 and 1000

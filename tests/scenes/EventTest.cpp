@@ -13,18 +13,18 @@ class Scene final : public CEvent {
 };
 
 // Any scene that ends clears the flag, even while another lives on.
-TEST(EventTest, ScenesComeFromTheEventListAndTellTheSessionTheyExist) {
-  ScratchTree tree;
-  SessionHarness h(tree);
+using EventTest = SessionTest;
+
+TEST_F(EventTest, ScenesComeFromTheEventListAndTellTheSessionTheyExist) {
   auto* first = new Scene;
   new Scene;
   EXPECT_EQ(new Scene, nullptr);  // the list holds two; a full one makes none
-  EXPECT_TRUE(h.game->eventActive);
-  EXPECT_EQ(h.game->EventList->LiveCount(), 2);
+  EXPECT_TRUE(game.eventActive);
+  EXPECT_EQ(game.EventList->LiveCount(), 2);
   first->leave = true;
   h.Step();
-  EXPECT_FALSE(h.game->eventActive);
-  EXPECT_EQ(h.game->EventList->LiveCount(), 1);
+  EXPECT_FALSE(game.eventActive);
+  EXPECT_EQ(game.EventList->LiveCount(), 1);
 }
 
 }  // namespace

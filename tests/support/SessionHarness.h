@@ -6,6 +6,8 @@
 // non-empty sound and music files. g_pGame points at the session while the
 // harness lives.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -105,4 +107,12 @@ class SessionHarness {
   HeadlessPlatform& platform;
   RecordingAudio audio;
   std::unique_ptr<CZelGame> game;
+};
+
+// A session on a fresh scratch tree, for tests that need nothing else first.
+class SessionTest : public ::testing::Test {
+ protected:
+  ScratchTree tree;
+  SessionHarness h{tree};
+  CZelGame& game = *h.game;
 };
