@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 
+#include "Models.h"
 #include "gfx/XScene.h"
 #include "support/Catalogue.h"
 
@@ -67,6 +70,38 @@ TEST(ModelFiles, PlayerModelHasItsSkinAndAnimationSetsInOrder) {
     EXPECT_GT(seconds, 0.5f) << set.name;
     if (i >= 3) {
       EXPECT_NEAR(seconds, 0.8f, 0.05f) << set.name;
+    }
+  }
+}
+
+// The rig nests and every key holds its matrix as the generator made them.
+TEST(ModelFiles, PlayerRigAndKeysReadBackAsMade) {
+  const XScene scene = ReadXFile(kTree + "/AnimModel/goremu/goremu.x");
+  const AnimatedModel made = Goremu();
+  std::map<std::string, std::string> parents;
+  std::function<void(const ModelFrame&)> walk = [&](const ModelFrame& frame) {
+    for (const ModelFrame& child : frame.children) {
+      parents[child.name] = frame.name;
+      walk(child);
+    }
+  };
+  walk(made.root);
+  EXPECT_EQ(scene.frames.size(), parents.size() + 1);  // every frame but the root has a parent
+  for (const XFrame& f : scene.frames) {
+    EXPECT_EQ(parents[f.name], f.parent < 0 ? "" : scene.frames[f.parent].name) << f.name;
+  }
+  ASSERT_EQ(scene.animationSets.size(), made.sets.size());
+  for (size_t s = 0; s < made.sets.size(); ++s) {
+    for (size_t a = 0; a < made.sets[s].animations.size(); ++a) {
+      const ModelTrack& track = made.sets[s].animations[a];
+      const XAnimation& read = scene.animationSets[s].animations.at(a);
+      ASSERT_EQ(read.matrices.size(), track.keys.size()) << track.frame;
+      for (size_t k = 0; k < track.keys.size(); ++k) {
+        EXPECT_EQ(read.matrices[k].time, track.keys[k].first);
+        for (int i = 0; i < 16; ++i) {
+          ASSERT_NEAR(read.matrices[k].value.m[i / 4][i % 4], track.keys[k].second.m[i / 4][i % 4], 1e-4f);
+        }
+      }
     }
   }
 }
