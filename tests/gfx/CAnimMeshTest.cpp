@@ -36,11 +36,6 @@ AnimationSet Still { }
 
 class CAnimMeshTest : public ::testing::Test {
  protected:
-  std::string Write(const std::string& text) {
-    std::string path = dir / "model.x";
-    WriteBytes(path, text);
-    return path;
-  }
   // Corners of the triangle(s) drawn at (100, 0, 0), unscaled and unturned.
   std::vector<Vec3> DrawAndRead(CAnimMesh& mesh, RecordingDevice& on) {
     on.ClearLog();
@@ -59,7 +54,7 @@ TEST_F(CAnimMeshTest, TwoBoneSkinIsPosedAsComputedByHand) {
   RecordingDevice software(0);  // no palette: vertices blended on the CPU
   for (RecordingDevice* on : {&device, &software}) {
     SCOPED_TRACE(on == &device ? "palette" : "cpu");
-    CAnimMesh mesh(on, Write(kTwoBones));
+    CAnimMesh mesh(on, dir.Write("model.x", kTwoBones));
     ASSERT_TRUE(mesh.HasAnimation());
     EXPECT_EQ(mesh.Containers()[0].SoftwareSkinning(), on == &software);
 
@@ -94,7 +89,7 @@ TEST_F(CAnimMeshTest, TwoBoneSkinIsPosedAsComputedByHand) {
 }
 
 TEST_F(CAnimMeshTest, BlendStatesAreSetForTheDrawAndRestored) {
-  CAnimMesh mesh(&device, Write(kTwoBones));
+  CAnimMesh mesh(&device, dir.Write("model.x", kTwoBones));
   const MeshContainer& skin = mesh.Containers()[0];
   EXPECT_EQ(skin.MaxInfluences(), 2u);
   EXPECT_EQ(skin.PaletteSize(), 3u);  // two bones and the mesh's own frame
@@ -109,7 +104,7 @@ TEST_F(CAnimMeshTest, BlendStatesAreSetForTheDrawAndRestored) {
 
 TEST_F(CAnimMeshTest, ModelWithoutAnimationDrawsItsFilePoseAndIgnoresAnimationCalls) {
   // Rigid meshes, two in one frame, no normals; one loose outside any frame.
-  CAnimMesh mesh(&device, Write(R"(xof 0303txt 0032
+  CAnimMesh mesh(&device, dir.Write("model.x", R"(xof 0303txt 0032
 Frame Body {
   FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 0,5,0,1;; }
   Mesh A { 3; 0;0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;; }
@@ -133,7 +128,7 @@ Mesh Loose { 3; 0;0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;; }
 TEST_F(CAnimMeshTest, BoneWithoutFrameUsesTheIdentity) {
   std::string text = kTwoBones;
   text.replace(text.find("\"Upper\""), 7, "\"Nobody\"");
-  CAnimMesh mesh(&device, Write(text));
+  CAnimMesh mesh(&device, dir.Write("model.x", text));
   std::vector<Vec3> corners = DrawAndRead(mesh, device);
   // (0,20,0) only moved by its offset; the drawing position does not reach it.
   EXPECT_TRUE(Near(corners[1], {0, 10, 0}));
@@ -159,8 +154,8 @@ TEST_F(CAnimMeshTest, SmallPaletteSplitsTheMeshAndMatchesCpuSkinning) {
 
   RecordingDevice small(9);  // ten slots: a palette of five
   RecordingDevice none(0);
-  CAnimMesh split(&small, Write(text));
-  CAnimMesh cpu(&none, Write(text));
+  CAnimMesh split(&small, dir.Write("model.x", text));
+  CAnimMesh cpu(&none, dir.Write("model.x", text));
   const MeshContainer& skin = split.Containers()[0];
   EXPECT_FALSE(skin.SoftwareSkinning());
   EXPECT_EQ(skin.PaletteSize(), 5u);
@@ -198,7 +193,7 @@ TEST(SkinPartition, VertexKeepsItsFourLargestWeightsRenormalised) {
 }
 
 TEST_F(CAnimMeshTest, UnreadableFileEndsTheProgramWithAMessage) {
-  std::string path = Write("xof 0303txt 0032\nFrame {");
+  std::string path = dir.Write("model.x", "xof 0303txt 0032\nFrame {");
   EXPECT_EXIT(CAnimMesh fatal(&device, path), ::testing::ExitedWithCode(1),
               "アニメーション付きXファイルが読み込めません\nファイル名およびパスを確認してください");
 }

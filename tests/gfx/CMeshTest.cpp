@@ -27,11 +27,6 @@ Frame B {
 
 class CMeshTest : public ::testing::Test {
  protected:
-  std::string WriteModel(const std::string& text = kModel) {
-    std::string path = dir / "model.x";
-    WriteBytes(path, text);
-    return path;
-  }
   std::vector<const DrawRecord*> MeshDraws() const {
     std::vector<const DrawRecord*> draws;
     for (const DrawRecord& d : device.Draws())
@@ -47,7 +42,7 @@ class CMeshTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(CMeshTest, MeshesAreMergedByFrameIntoOneSubsetPerMaterial) {
-  CMesh mesh(&device, WriteModel(), true);
+  CMesh mesh(&device, dir.Write("model.x", kModel), true);
   ASSERT_TRUE(mesh.IsLoaded());
   EXPECT_EQ(mesh.MaterialCount(), 3u);  // two from the first mesh, one from the second
   mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
@@ -70,7 +65,7 @@ TEST_F(CMeshTest, MeshesAreMergedByFrameIntoOneSubsetPerMaterial) {
 TEST_F(CMeshTest, TexturesAreFoundInTheModelsFolder) {
   std::string png = WriteScratchPng("skin.png", 4, 4);
   std::filesystem::copy_file(png, dir / "skin.png");
-  CMesh mesh(&device, WriteModel(), true);
+  CMesh mesh(&device, dir.Write("model.x", kModel), true);
   mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
   auto draws = MeshDraws();
   ASSERT_NE(draws[1]->texture, nullptr);
@@ -78,13 +73,13 @@ TEST_F(CMeshTest, TexturesAreFoundInTheModelsFolder) {
   // A missing texture leaves the subset untextured, without a message.
   std::filesystem::remove(dir / "skin.png");
   device.ClearLog();
-  CMesh bare(&device, WriteModel(), true);
+  CMesh bare(&device, dir.Write("model.x", kModel), true);
   bare.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
   EXPECT_EQ(MeshDraws()[1]->texture, nullptr);
 }
 
 TEST_F(CMeshTest, DrawColoredScalesEveryMaterialColour) {
-  CMesh mesh(&device, WriteModel(), true);
+  CMesh mesh(&device, dir.Write("model.x", kModel), true);
   mesh.DrawColored(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 2, 2, 2, 1, false);
   const Material& grey = MeshDraws()[1]->material;
   EXPECT_FLOAT_EQ(grey.diffuse.r, 0.8f);
@@ -113,7 +108,7 @@ TEST_F(CMeshTest, DrawColoredScalesEveryMaterialColour) {
 }
 
 TEST_F(CMeshTest, BlendModeStaysOnTheDeviceUntilTheNextDraw) {
-  CMesh mesh(&device, WriteModel(), true);
+  CMesh mesh(&device, dir.Write("model.x", kModel), true);
   mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, true);
   EXPECT_EQ(MeshDraws()[0]->states.Get(RenderState::DestBlend), Blend::One);
   EXPECT_EQ(device.GetRenderState(RenderState::DestBlend), Blend::One);
@@ -128,7 +123,7 @@ TEST_F(CMeshTest, UnreadableFileLeavesAnEmptyModelUnlessFatal) {
   EXPECT_FALSE(empty.IsLoaded());
   empty.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1, false);
   EXPECT_TRUE(MeshDraws().empty());
-  CMesh noMesh(&device, WriteModel("xof 0303txt 0032\nFrame {}"), false);
+  CMesh noMesh(&device, dir.Write("model.x", "xof 0303txt 0032\nFrame {}"), false);
   EXPECT_FALSE(noMesh.IsLoaded());
 
   std::string missing = dir / "missing.x";

@@ -106,10 +106,6 @@ class ModelImageTest : public OffscreenDeviceTest {
     Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF303840, 1);
     SavePng(dir / "checker.png", Paint(16, 16, [](int x, int y) { return (x / 4 + y / 4) % 2 ? 0xFFE0A020 : 0xFF2060C0; }));
   }
-  std::string Write(const std::string& name, const std::string& body) {
-    WriteBytes(dir / name, "xof 0303txt 0032\n" + body);
-    return dir / name;
-  }
 
   TempDir dir;
 };
@@ -120,7 +116,8 @@ TEST_F(ModelImageTest, TexturedStaticMeshUnderTheSessionLight) {
   std::vector<Quad> box = Sides(1, -1, 1);
   box.push_back({{{-1, 1, -1}, {1, 1, -1}, {1, 1, 1}, {-1, 1, 1}}, {0, 1, 0}});
   box.push_back({{{-1, -1, -1}, {1, -1, -1}, {1, -1, 1}, {-1, -1, 1}}, {0, -1, 0}});
-  CMesh mesh(&Device(), Write("box.x", "Frame { " + MeshText(Wound(box), kTexturedMaterial) + " }"), true);
+  const std::string text = "xof 0303txt 0032\nFrame { " + MeshText(Wound(box), kTexturedMaterial) + " }";
+  CMesh mesh(&Device(), dir.Write("box.x", text), true);
   // Turned as the enemies are (code 7), tinted as an item flash is, and faded.
   mesh.Draw(370, 250, 0, 15, 15, 15, 0, 30 * kDegree, 20 * kDegree, 7, 1, false);
   mesh.DrawColored(320, 215, 0, 12, 12, 12, 20 * kDegree, 45 * kDegree, 0, 4, 2, 0.5f, 0.5f, 1, false);
@@ -138,12 +135,12 @@ TEST_F(ModelImageTest, SkinnedColumnAtTwoAnimationTimes) {
   auto upper = [](Vec3 p) { return p.y < 10 ? 0.0f : p.y > 30 ? 1.0f : 0.5f; };
   auto lower = [&](Vec3 p) { return 1 - upper(p); };
   std::string skin = SkinWeightsText("Lower", corners, lower, 0) + SkinWeightsText("Upper", corners, upper, 20);
-  std::string file = "AnimTicksPerSecond { 100; }\n"
+  std::string file = "xof 0303txt 0032\nAnimTicksPerSecond { 100; }\n"
                      "Frame Lower { Frame Upper { FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 0,20,0,1;; } }\n" +
                      MeshText(corners, kTexturedMaterial + skin) +
                      "}\nAnimationSet Bend { Animation { { Upper }\n"
                      "AnimationKey { 0; 2; 0; 4; 1,0,0,0;;, 100; 4; 0.70710678,0,0,-0.70710678;;; } } }\n";
-  CAnimMesh mesh(&Device(), Write("column.x", file));
+  CAnimMesh mesh(&Device(), dir.Write("column.x", file));
   mesh.SetAnimation(0, 0);
   mesh.AdvanceTime(0);
   mesh.Draw(360, 200, 0, 1, 1, 1, 0, 20 * kDegree, 0, 2);

@@ -26,6 +26,8 @@ class TempDir {
   // Path of `name` inside the folder, with '/' separators.
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
   const std::filesystem::path& path() const { return path_; }
+  // Writes `bytes` as the file `name` inside the folder; its path.
+  std::string Write(const std::string& name, const std::string& bytes) const;
 
  private:
   std::filesystem::path path_;
@@ -38,4 +40,9 @@ inline std::string ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
+  WriteBytes(*this / name, bytes);
+  return *this / name;
 }
