@@ -1,6 +1,6 @@
 // The mesh builder: solids come out closed, lit from the right side and
-// placed by their transform, with skin weights per bone. What the X writer
-// makes of them is read back in ModelFilesTest.
+// placed by their transform. What the X writer makes of them, skins
+// included, is read back in ModelFilesTest.
 
 #include <gtest/gtest.h>
 
@@ -73,21 +73,6 @@ TEST(MeshBuilder, TransformsMoveVerticesAndKeepNormalsTrue) {
     EXPECT_GT(Dot(m.normals[i], expected), 0.97f) << "vertex " << i;
     EXPECT_NEAR(Length(m.normals[i]), 1, 1e-4f);
   }
-}
-
-TEST(MeshBuilder, SkinTagsBecomeWeightsPerBone) {
-  MeshBuilder b("Skinned");
-  b.SetBone(0);
-  b.Box({0, 0, 0}, {1, 1, 1});
-  b.SetBone(1);
-  b.Box({0, 1, 0}, {1, 2, 1});
-  b.SetBones({"Lower", "Upper", "Unused"}, {MatrixIdentity(), MatrixTranslation(0, -1, 0), MatrixIdentity()});
-  ModelMesh m = b.Finish();
-  ASSERT_EQ(m.bones.size(), 2u) << "a bone without vertices is left out";
-  EXPECT_EQ(m.bones[0].frame, "Lower");
-  EXPECT_EQ(m.bones[0].vertices.size(), 24u);
-  EXPECT_EQ(m.bones[1].vertices.size(), 24u);
-  for (uint32_t v : m.bones[1].vertices) EXPECT_GE(m.positions[v].y, 1);
 }
 
 }  // namespace
