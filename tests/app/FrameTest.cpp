@@ -35,7 +35,8 @@ TEST(FrameTest, WindowShowsBlackBeforeTheLoopStarts) {
   EXPECT_EQ(device.Draws()[0].color, 0xFF000000u);
   EXPECT_EQ(device.PresentCount(), 1);
   const CDXDevice& display = *game.GetDisplay();
-  EXPECT_EQ((std::vector{display.GetWidth(), display.GetHeight(), display.GetRefreshRate()}), (std::vector{800, 600, 60}));
+  EXPECT_EQ((std::vector{display.GetWidth(), display.GetHeight(), display.GetRefreshRate()}),
+            (std::vector{800, 600, 60}));
 }
 
 TEST(FrameTest, SettingsComeFromTheWorkingDirectoryAndTheIconFromBesideTheExecutable) {

@@ -1,6 +1,9 @@
 #include "gfx/CMesh.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "DrawnGeometry.h"
 #include "support/ScratchImages.h"
@@ -80,31 +83,23 @@ TEST_F(CMeshTest, TexturesAreFoundInTheModelsFolder) {
 
 TEST_F(CMeshTest, DrawColoredScalesEveryMaterialColour) {
   CMesh mesh(&device, dir.Write("model.x", kModel), true);
+  // The grey material as drawn: diffuse, ambient, specular and emissive red, power, alpha.
+  auto grey = [&] {
+    const Material m = MeshDraws().at(1)->material;
+    device.ClearLog();
+    return std::vector{m.diffuse.r, m.ambient.r, m.specular.r, m.emissive.r, m.power, m.diffuse.a};
+  };
+  using ::testing::FloatEq;
+  using ::testing::Pointwise;
   mesh.DrawColored(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 2, 2, 2, 1, false);
-  const Material& grey = MeshDraws()[1]->material;
-  EXPECT_FLOAT_EQ(grey.diffuse.r, 0.8f);
-  EXPECT_FLOAT_EQ(grey.ambient.r, 0.8f);  // ambient follows diffuse
-  EXPECT_FLOAT_EQ(grey.specular.r, 1.0f);
-  EXPECT_FLOAT_EQ(grey.emissive.r, 0.2f);
-  EXPECT_FLOAT_EQ(grey.power, 8.0f);
-  EXPECT_FLOAT_EQ(grey.diffuse.a, 1.0f);
-
-  device.ClearLog();
+  EXPECT_THAT(grey(), Pointwise(FloatEq(), std::vector<float>{0.8f, 0.8f, 1, 0.2f, 8, 1}));  // ambient follows diffuse
   mesh.DrawColored(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1, false);
-  const Material& black = MeshDraws()[1]->material;
-  EXPECT_EQ(black.diffuse.r, 0);
-  EXPECT_EQ(black.diffuse.a, 1);  // black but still opaque
-
-  device.ClearLog();
+  EXPECT_THAT(grey(), Pointwise(FloatEq(), std::vector<float>{0, 0, 0, 0, 8, 1}));  // black but still opaque
   mesh.SetColor({1, 1, 1, 0.5f}, {0.1f, 0, 0, 0});
   mesh.DrawSubsets(Matrix{});
-  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.r, 0.5f);
-  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.a, 0.5f);
-
-  device.ClearLog();
+  EXPECT_THAT(grey(), Pointwise(FloatEq(), std::vector<float>{0.5f, 0.5f, 0.6f, 0.2f, 8, 0.5f}));
   mesh.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0.25f, false);  // Draw resets the tint to the alpha alone
-  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.r, 0.4f);
-  EXPECT_FLOAT_EQ(MeshDraws()[1]->material.diffuse.a, 0.25f);
+  EXPECT_THAT(grey(), Pointwise(FloatEq(), std::vector<float>{0.4f, 0.4f, 0.5f, 0.1f, 8, 0.25f}));
 }
 
 TEST_F(CMeshTest, BlendModeStaysOnTheDeviceUntilTheNextDraw) {
