@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ImageFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ struct Expected {
   bool opaque;  // covers what is under it completely
 };
 
-TEST(PictureFiles, EveryCatalogueTextureHasItsSizeAndTransparency) {
+TEST(PictureFiles, EveryCatalogueTextureHasItsSizeFormatAndTransparency) {
   const std::vector<Expected> textures = {
       {"Getready.png", 400, 150, false}, {"black.png", 800, 600, true},     {"stone1.png", 50, 46, true},
       {"wall.png", 100, 46, true},       {"bomb.png", 800, 92, false},      {"life.png", 60, 60, false},
@@ -52,6 +53,8 @@ TEST(PictureFiles, EveryCatalogueTextureHasItsSizeAndTransparency) {
   for (size_t i = 0; i < all.size(); ++i) {
     std::string name = all[i].file ? all[i].file : "info" + std::to_string(i - textures.size() + 1) + ".png";
     SCOPED_TRACE(name);
+    // 8-bit RGBA PNG: the colour type and depth of its header.
+    EXPECT_EQ(ReadBytes(kTree + "/Texture/" + name).substr(24, 2), std::string("\x08\x06", 2));
     Image p = Load(kTree + "/Texture/" + name);
     ASSERT_EQ(p.width, all[i].width);
     ASSERT_EQ(p.height, all[i].height);
