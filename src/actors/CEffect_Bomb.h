@@ -12,6 +12,7 @@ class CEffect_Bomb : public CEffect {
   CEffect_Bomb(float x, float y);
   bool Move() override;
   void Draw() override;
+  const char* ClassName() const override { return "CEffect_Bomb"; }
 
   float column;  // screen cell (50 x 46 pixels) of the strip cell's corner
   float row;

@@ -11,6 +11,7 @@ class CEffect_Fade : public CEffect {
   CEffect_Fade();
   bool Move() override;
   void Draw() override;
+  const char* ClassName() const override { return "CEffect_Fade"; }
 };
 
 class CEffect_Fadein : public CEffect {
@@ -18,4 +19,5 @@ class CEffect_Fadein : public CEffect {
   CEffect_Fadein();
   bool Move() override;
   void Draw() override;
+  const char* ClassName() const override { return "CEffect_Fadein"; }
 };

@@ -3,7 +3,7 @@
 #include "actors/CEffect_Fade.h"
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
-#include "scenes/TitleScene.h"
+#include "scenes/CEvent_Title.h"
 #include "util/StringUtil.h"
 
 static_assert(sizeof(CEffect_GameOver) <= kEffectSlots.slotSize);
@@ -28,7 +28,7 @@ bool CEffect_GameOver::Move() {
   ++exitCounter;
   if (exitCounter == kFadeStep) new CEffect_Fade;
   if (exitCounter < kLeaveStep) return true;
-  CreateTitleScene();
+  new CEvent_Title;
   return false;
 }
 

@@ -13,6 +13,7 @@ class CEffect_GameOver : public CEffect {
   CEffect_GameOver();
   bool Move() override;
   void Draw() override;
+  const char* ClassName() const override { return "CEffect_GameOver"; }
 
   int32_t exitCounter = 0;    // steps of the exit, from the first press
   int32_t soundCounter = 140;  // the tune plays whenever it reaches a multiple of 180

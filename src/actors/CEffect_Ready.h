@@ -9,4 +9,5 @@ class CEffect_Ready : public CEffect {
   CEffect_Ready();
   bool Move() override;
   void Draw() override;
+  const char* ClassName() const override { return "CEffect_Ready"; }
 };

@@ -5,7 +5,7 @@
 #include "game/CZelGame.h"
 #include "platform/MixerAudio.h"
 #include "platform/SdlPlatform.h"
-#include "scenes/TitleScene.h"
+#include "scenes/CEvent_Title.h"
 
 int main() {
   SdlPlatform platform;
@@ -15,7 +15,7 @@ int main() {
   g_pGame = game.get();
   game->fps = 60.0;
   game->pauseWhenInactive = true;
-  CreateTitleScene();
+  new CEvent_Title;
   game->Run();
   game.reset();
   g_pGame = nullptr;

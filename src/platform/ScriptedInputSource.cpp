@@ -17,6 +17,11 @@ void ScriptedInputSource::Hold(int steps, const PadHold& hold) {
   stepsLeft += steps;
 }
 
+void ScriptedInputSource::Clear() {
+  script.clear();
+  stepsLeft = 0;
+}
+
 void ScriptedInputSource::Poll() {
   if (script.empty()) {
     current = PadHold{};

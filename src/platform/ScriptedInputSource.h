@@ -17,6 +17,8 @@ class ScriptedInputSource final : public InputSource {
  public:
   // Appends `steps` steps of `hold` to the script.
   void Hold(int steps, const PadHold& hold);
+  // Drops the steps not yet reached.
+  void Clear();
   // Steps of the script not yet reached.
   int StepsLeft() const { return stepsLeft; }
 

@@ -17,6 +17,8 @@ class CTask : public TaskLink {
   // One logic step; false asks the move pass to delete the task.
   virtual bool Move() = 0;
   virtual void Draw() = 0;
+  // The class's own name, as traces and logs show it.
+  virtual const char* ClassName() const { return "CTask"; }
 
   // Tasks are created only through their family's operator new, which takes a
   // slot from the family's list (CTaskList::Alloc) and returns null, noexcept,

@@ -6,7 +6,7 @@
 #include "actors/CEffect_Fade.h"
 #include "actors/CEffect_GameOver.h"
 #include "actors/CEffect_Ready.h"
-#include "scenes/TitleScene.h"
+#include "task/TaskIter.h"
 #include "support/ProbeTask.h"
 #include "support/SessionHarness.h"
 
@@ -14,17 +14,17 @@ namespace {
 
 using Sounds = std::vector<std::string>;
 
-int g_titleScenes = 0;
-void CountTitleScene() { ++g_titleScenes; }
-
 // Effects are watched in the play layout, where they draw over the whole screen.
 class EffectTest : public SessionTest {
  protected:
-  EffectTest() : previousMaker(SetTitleSceneMaker(CountTitleScene)) {
-    game.life = 2;
-    g_titleScenes = 0;
+  EffectTest() { game.life = 2; }
+
+  int TitleScenes() const {
+    int count = 0;
+    CTaskIter it(game.EventList.get());
+    while (CTask* scene = it.Next()) count += std::string(scene->ClassName()) == "CEvent_Title";
+    return count;
   }
-  ~EffectTest() override { SetTitleSceneMaker(previousMaker); }
 
   // The quads of `picture` in the last frame's full-screen pass (not the HUD's).
   std::vector<ScreenVertex> Drawn(const std::string& picture) const {
@@ -44,8 +44,6 @@ class EffectTest : public SessionTest {
     }
     return alphas;
   }
-
-  SceneMaker previousMaker;
 };
 
 TEST_F(EffectTest, FadeOutDarkensOverTwentyFiveFramesAndTheFadeInHoldsFortyThenClears) {
@@ -113,16 +111,16 @@ TEST_F(EffectTest, GameOverLeavesSixtyStepsAfterAPressThroughAFadeToTheTitle) {
   EXPECT_EQ(screen->exitCounter, 2);
   EXPECT_EQ(game.EffectList->LiveCount(), 2);  // the fade-out has started
   h.Step(59);
-  EXPECT_EQ(g_titleScenes, 0);
+  EXPECT_EQ(TitleScenes(), 0);
   h.Step();
-  EXPECT_EQ(g_titleScenes, 1);
+  EXPECT_EQ(TitleScenes(), 1);
   EXPECT_TRUE(Drawn("gameover.png").empty());
 
   screen = new CEffect_GameOver;  // a press that jumps from 61 past 62 still leaves
   screen->exitCounter = 61;
   h.Hold(1, {0});
   h.Step();
-  EXPECT_EQ(g_titleScenes, 2);
+  EXPECT_EQ(TitleScenes(), 2);
 }
 
 TEST_F(EffectTest, HoldingDecideOnTheGameOverScreenHalvesTheWait) {
@@ -130,9 +128,9 @@ TEST_F(EffectTest, HoldingDecideOnTheGameOverScreenHalvesTheWait) {
   new CEffect_GameOver;
   h.Hold(100, {2});
   h.Step(30);
-  EXPECT_EQ(g_titleScenes, 0);
+  EXPECT_EQ(TitleScenes(), 0);
   h.Step();
-  EXPECT_EQ(g_titleScenes, 1);
+  EXPECT_EQ(TitleScenes(), 1);
 }
 
 TEST_F(EffectTest, ExplosionShowsTheStripCellsCentredOnTheBombAndWrapsOnItsLastFrame) {
