@@ -70,6 +70,14 @@ class StageScenario : public ::testing::Test {
     run = std::make_unique<ReplayRun>(options, std::vector<InputScript>{*parsed});
   }
 
+  // Adds input after what the script still holds ("COUNT KEYS" lines).
+  void Then(const std::string& script) {
+    std::string error;
+    const std::optional<InputScript> parsed = ParseInputScript(script, "then", error);
+    ASSERT_TRUE(parsed) << error;
+    run->AppendInput(*parsed);
+  }
+
   // Plays `count` more steps.
   void Play(int count) {
     for (int i = 0; i < count; ++i) steps.push_back(run->Step());

@@ -27,6 +27,9 @@ class ReplayRun {
   ReplayRun(const ReplayRun&) = delete;
   ReplayRun& operator=(const ReplayRun&) = delete;
 
+  // Appends to the input being played (for tests that answer what they see).
+  void AppendInput(const InputScript& script);
+
   // One logic step and its frame.
   const StepTrace& Step();
   // The step limit or the until condition has been reached.
