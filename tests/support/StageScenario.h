@@ -103,9 +103,11 @@ class StageScenario : public ::testing::Test {
     }
     return 0;
   }
-  int CountSound(const std::string& sound) const {
+  int CountSound(const std::string& sound, int from = 1) const {
     int count = 0;
-    for (const StepTrace& s : steps) count += static_cast<int>(std::count(s.se.begin(), s.se.end(), sound));
+    for (const StepTrace& s : steps) {
+      if (s.step >= from) count += static_cast<int>(std::count(s.se.begin(), s.se.end(), sound));
+    }
     return count;
   }
 
