@@ -119,19 +119,6 @@ TEST_F(PlayerTest, ADirectionDuringABuildNeitherMovesNorTurnsThePlayer) {
   EXPECT_EQ(walls[0]->column, 5);
 }
 
-TEST_F(PlayerTest, ABuildMakesOneBlockEvenWhenTwoStepsRunPerDrawnFrame) {
-  Stage(Room("W...@..........W"));
-  Start("160 -\n60 1\n");
-  Play(kReady + 10);
-  CZelGame& game = Game();
-  for (int frame = 0; frame < 30; ++frame) {  // a slow machine catching up
-    game.Move();
-    game.Move();
-    game.RenderFrame();
-  }
-  EXPECT_EQ(game.WallList->LiveCount(), 1);
-}
-
 TEST_F(PlayerTest, WalkingIntoABlockStopsEightUnitsFromItsCentre) {
   Stage(Room("W...@...#......W"));
   Start("160 -\n100 R\n");
