@@ -5,15 +5,10 @@
 // that, as on a keyboard, opposite directions can be held together; buttons
 // come in through pad 0.
 
-#include <bitset>
 #include <deque>
 
 #include "input/InputSource.h"
-
-struct PadHold {
-  bool up = false, down = false, left = false, right = false;
-  std::bitset<33> buttons;
-};
+#include "input/PadHold.h"
 
 class ScriptedInputSource final : public InputSource {
  public:

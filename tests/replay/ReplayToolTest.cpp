@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "ReplayOptions.h"
 #include "StepTrace.h"
 #include "platform/ImageFile.h"

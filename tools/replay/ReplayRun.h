@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "ReplayOptions.h"
 #include "StepTrace.h"
 
