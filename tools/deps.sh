@@ -11,7 +11,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libepoxy-dev libglm-dev zlib1g-dev libpng-dev libfontconfig-dev libfreetype-dev
   # off-screen and virtual displays, software GL
-  xvfb xauth libx11-dev libgl1-mesa-dri libegl-mesa0 libegl1 libegl-dev
+  xvfb xauth libx11-dev libxtst-dev libgl1-mesa-dri libegl-mesa0 libegl1 libegl-dev
   # music and text at run time
   timgm6mb-soundfont fonts-dejavu-core fonts-ipaexfont
 )

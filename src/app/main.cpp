@@ -27,7 +27,7 @@ int Refuse(const std::string& message) {
 
 std::string EndOfRun(const CZelGame& game, int steps) {
   return "ended after " + IntToStr(steps) + " steps at stage " + IntToStr(game.stage) + ", score " +
-         IntToStr(game.score) + ", lives " + IntToStr(game.life);
+         IntToStr(game.score) + ", lives " + IntToStr(game.life) + ", time " + IntToStr(game.time);
 }
 
 }  // namespace
