@@ -10,7 +10,7 @@
 #include <regex>
 
 #include "platform/ImageFile.h"
-#include "support/TempDir.h"
+#include "support/LinkedTree.h"
 #include "support/XvfbSession.h"
 
 namespace {
@@ -18,27 +18,14 @@ namespace {
 using namespace xvfb;
 namespace fs = std::filesystem;
 
-class PrivateTree {
+// Walking right in stage 1: a disc, then a spike. No clear menu.
+class PrivateTree : public LinkedTree {
  public:
-  PrivateTree() {
-    const fs::path tree = VEXHOP_TREE;
-    fs::create_directories(dir_.path() / "bin");
-    fs::copy_file(tree / "bin/vexhop", dir_.path() / "bin/vexhop");
-    for (const char* folder : {"Texture", "Model", "AnimModel", "Sound", "BGM", "Font"}) {
-      fs::create_directory_symlink(tree / folder, dir_.path() / folder);
-    }
-    fs::create_directories(dir_.path() / "Data");
-    fs::create_directories(dir_.path() / "stage");
-    WriteBytes(dir_ / "Data/Config.ini", "0 1 2 3 4 5 6 7 8 9\r\n0 0\r\n2 0\r\n");
-    // Walking right: a disc, then a spike.
-    WriteBytes(dir_ / "stage/stage1.dat",
+  PrivateTree() : LinkedTree(true) {
+    WriteBytes(*this / "Data/Config.ini", "0 1 2 3 4 5 6 7 8 9\r\n0 0\r\n2 0\r\n");
+    WriteBytes(*this / "stage/stage1.dat",
                "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nW@..I......1...W\r\nWWWWWWWWWWWWWWWW\r\n900\r\n");
   }
-  std::string Path() const { return dir_.path().string(); }
-  std::string operator/(const std::string& name) const { return dir_ / name; }
-
- private:
-  TempDir dir_;
 };
 
 // The command's exit status and what it printed.

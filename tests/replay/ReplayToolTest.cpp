@@ -125,7 +125,7 @@ class ReplayCommandTest : public ::testing::Test {
  protected:
   ReplayCommandTest() {
     WriteShippedConfig(tree);
-    WriteStage(tree, 1, Rows({{10, "W@.K.D.........W"}, {11, kFloor}}), "300");
+    WriteStage(tree / "", 1, Rows({{10, "W@.K.D.........W"}, {11, kFloor}}), "300");
   }
   // Exit status; standard output and error land in `out`.
   int Replay(const std::string& args) {

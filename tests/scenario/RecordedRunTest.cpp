@@ -12,7 +12,7 @@ using RecordedRunTest = StageScenario;
 TEST_F(RecordedRunTest, ARecordedGamePlaysBackStepForStep) {
   WriteShippedConfig(tree, 2);  // no clear menu: straight on to stage 2, with its spike
   Stage(Rows({{8, "W....#..n......W"}, {10, "W@...K.....N..DW"}, {11, kFloor}}));
-  WriteStage(tree, 2, Rows({{10, "W@...1.........W"}, {11, kFloor}}));
+  WriteStage(tree / "", 2, Rows({{10, "W@...1.........W"}, {11, kFloor}}));
   // Down to normal, a new game, then play: jump, build, walk to the door.
   const std::string played =
       "5 -\n1 2\n3 -\n1 2\n200 -\n30 R\n1 R+0\n20 R\n1 1\n40 -\n1 0\n60 R\n1 0+R\n200 R\n300 -\n200 R\n";

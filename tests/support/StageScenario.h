@@ -29,11 +29,19 @@ inline std::vector<std::string> Rows(const std::map<int, std::string>& given) {
 
 inline constexpr const char* kFloor = "WWWWWWWWWWWWWWWW";
 
-inline void WriteStage(const ScratchTree& tree, int n, const std::vector<std::string>& rows,
+// A script from its text; the test stops at a mistake in it.
+inline std::optional<InputScript> ParseInputScriptOrDie(const std::string& text) {
+  std::string error;
+  std::optional<InputScript> script = ParseInputScript(text, "script", error);
+  if (!script) ADD_FAILURE() << error;
+  return script;
+}
+
+inline void WriteStage(const std::string& root, int n, const std::vector<std::string>& rows,
                        const std::string& timeLine = "900") {
   std::string text;
   for (const std::string& row : rows) text += row + "\r\n";
-  WriteBytes(tree / ("stage/stage" + std::to_string(n) + ".dat"), text + timeLine + "\r\n");
+  WriteBytes(root + "/stage/stage" + std::to_string(n) + ".dat", text + timeLine + "\r\n");
 }
 
 // Every task of one list, in list order, as the class it is.
@@ -56,7 +64,7 @@ class StageScenario : public ::testing::Test {
 
   // Stage 1 unless another number is given.
   void Stage(const std::vector<std::string>& rows, const std::string& timeLine = "900", int n = 1) {
-    WriteStage(tree, n, rows, timeLine);
+    WriteStage(tree / "", n, rows, timeLine);
   }
 
   // A new game at options.stage (1 unless set) with pad 0 following `script`.
