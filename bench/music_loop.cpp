@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int kRate = 44100;
-constexpr int kMs = kRate / 1000;  // frames per envelope step
 constexpr double kQuiet = 328;     // -40 dBFS
 
 // Peak level of each millisecond of a 16-bit stereo file.
@@ -34,9 +32,10 @@ std::vector<double> Envelope(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::vector<int16_t> samples;
   for (int16_t s; file.read(reinterpret_cast<char*>(&s), sizeof s);) samples.push_back(s);
-  std::vector<double> envelope(samples.size() / 2 / kMs);
-  for (size_t i = 0; i < samples.size() / 2 && i / kMs < envelope.size(); ++i) {
-    envelope[i / kMs] = std::max({envelope[i / kMs], std::abs(double(samples[2 * i])), std::abs(double(samples[2 * i + 1]))});
+  std::vector<double> envelope(samples.size() / 2 * 1000 / 44100 + 1);
+  for (size_t i = 0; i < samples.size() / 2; ++i) {
+    double& peak = envelope[i * 1000 / 44100];
+    peak = std::max({peak, std::abs(double(samples[2 * i])), std::abs(double(samples[2 * i + 1]))});
   }
   return envelope;
 }
