@@ -68,16 +68,17 @@ TEST_F(SceneImageTest, StageInPlayWithItsHudBand) {
 }
 
 TEST_F(SceneImageTest, ClearMenu) {
-  Play("160 -\n300 R\n", 560, 12);
+  WriteStage(tree.Path(), 12, Rows({{10, "W@KD...........W"}, {11, kFloor}}), "400");
+  Play("160 -\n40 R\n", 300, 12);
   ASSERT_TRUE(run->Last().HasScene("CEvent_Clear"));
   run->AppendInput(*ParseInputScriptOrDie("1 D\n"));
-  for (int i = 0; i < 30; ++i) run->Step();
+  for (int i = 0; i < 60; ++i) run->Step();  // until the fade has gone
   EXPECT_TRUE(MatchesReference(Picture(), "scene-clear"));
 }
 
 TEST_F(SceneImageTest, GameOver) {
-  WriteStage(tree.Path(), 12, Rows({{10, "W@.1...........W"}, {11, kFloor}}), "400");
-  Play("160 -\n60 R\n", 600, 12, 0);
+  WriteStage(tree.Path(), 12, Rows({{10, "W@1............W"}, {11, kFloor}}), "400");
+  Play("160 -\n60 R\n", 320, 12, 0);
   run->Game().score = 4800;
   for (int i = 0; i < 3; ++i) run->Step();
   ASSERT_TRUE(run->Last().HasEffect("CEffect_GameOver"));
