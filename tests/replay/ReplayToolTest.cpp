@@ -172,6 +172,27 @@ TEST_F(ReplayCommandTest, BadArgumentsAndBadInputEndWithStatusTwoAndAOneLineMess
   EXPECT_EQ(Replay("--root " + (dir / "nowhere") + " --steps 1"), 2);
 }
 
+TEST_F(ReplayCommandTest, AStageOfEveryCellCodePlaysAndIsDrawn) {
+  WriteStage(tree / "", 2,
+             Rows({{0, kFloor}, {1, "W#@KkDTtFfSsIiNW"}, {3, "WnUuJj-12345%6&W"}, {5, "W78(..........DW"},
+                   {7, "W..###...WWW...W"}, {10, "W..............W"}, {11, kFloor}}),
+             "600");
+  const std::string input = dir.Write("play.inp", "160 -
+40 R
+1 0
+30 L
+1 1
+200 R
+");
+  const std::string shot = dir / "every-code.png";
+  EXPECT_EQ(Replay(Root() + " --stage 2 --input " + input + " --steps 320 --shot 300:" + shot + " --summary"), 0)
+      << out;
+  EXPECT_NE(out.find("{\"step\":320,"), std::string::npos) << out;
+  const std::optional<Image> image = LoadImageFile(shot);
+  ASSERT_TRUE(image);
+  EXPECT_EQ((std::vector{image->width, image->height}), (std::vector{800, 600}));
+}
+
 TEST_F(ReplayCommandTest, AShotIsThePictureOfThatStep) {
   const std::string shot = dir / "ready.png";
   EXPECT_EQ(Replay(Root() + " --steps 60 --shot 60:" + shot), 0) << out;
