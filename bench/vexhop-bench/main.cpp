@@ -1,0 +1,66 @@
+// vexhop-bench: measures the game against its budgets and prints one table
+// (figure, median, unit, budget, ok/over) on standard output; progress goes
+// to standard error.
+//
+//   vexhop-bench [--tree DIR] [--repetitions N] [--only GROUP,...]
+//
+// GROUPs: logic, drawing, process, assets, music (all by default). DIR is a
+// built runtime tree (the folder above bin/), the build's own by default.
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "Groups.h"
+
+namespace {
+
+const std::set<std::string> kGroups = {"logic", "drawing", "process", "assets", "music"};
+
+int Usage() {
+  std::cerr << "usage: vexhop-bench [--tree DIR] [--repetitions N] [--only GROUP,...]\n"
+               "groups: logic, drawing, process, assets, music\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::set<std::string> groups = kGroups;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (i + 1 >= argc) return Usage();
+    const std::string value = argv[++i];
+    if (arg == "--tree") {
+      Config().tree = value;
+    } else if (arg == "--repetitions") {
+      Config().repetitions = std::max(1, std::atoi(value.c_str()));
+    } else if (arg == "--only") {
+      groups.clear();
+      std::istringstream list(value);
+      for (std::string group; std::getline(list, group, ',');) {
+        if (!kGroups.count(group)) return Usage();
+        groups.insert(group);
+      }
+    } else {
+      return Usage();
+    }
+  }
+
+  if (groups.count("logic")) RegisterLogic();
+  MedianRuns runs;
+  int benchmarkArgc = 1;
+  benchmark::Initialize(&benchmarkArgc, argv);
+  benchmark::RunSpecifiedBenchmarks(&runs);
+
+  std::vector<Figure> figures;
+  auto add = [&figures](std::vector<Figure> more) { figures.insert(figures.end(), more.begin(), more.end()); };
+  if (groups.count("logic")) add(LogicFigures(runs));
+  PrintTable(std::cout, figures);
+  benchmark::Shutdown();
+  return 0;
+}
