@@ -29,22 +29,34 @@ constexpr StateDefault kDefaults[] = {
 };
 static_assert(std::size(kDefaults) == 15);
 
-}  // namespace
-
-StateBlock::StateBlock() {
-  for (const StateDefault& d : kDefaults) Set(d.state, d.value);
-  Set(TextureStageState::ColorOp, TextureOp::Modulate);
-  Set(TextureStageState::ColorArg1, TextureArg::Texture);
-  Set(TextureStageState::ColorArg2, TextureArg::Current);
-  Set(TextureStageState::AlphaOp, TextureOp::SelectArg1);
-  Set(TextureStageState::AlphaArg1, TextureArg::Texture);
-  Set(TextureStageState::AlphaArg2, TextureArg::Current);
+// The same values in index order, and the stage's initial values.
+constexpr std::array<uint32_t, std::size(kDefaults)> InitialRenderStates() {
+  std::array<uint32_t, std::size(kDefaults)> values{};
+  for (size_t i = 0; i < values.size(); ++i) values[i] = kDefaults[i].value;
+  return values;
 }
 
+constexpr std::array<uint32_t, 6> kInitialStage = {TextureOp::Modulate,   TextureArg::Texture, TextureArg::Current,
+                                                   TextureOp::SelectArg1, TextureArg::Texture, TextureArg::Current};
+
+// Where each render state lives in the block, by its value: -1 for the ones
+// not modelled. Draws look states up often enough for a search to show.
+constexpr int kHighestState = static_cast<int>(RenderState::IndexedVertexBlendEnable);
+constexpr std::array<int8_t, kHighestState + 1> IndexTable() {
+  std::array<int8_t, kHighestState + 1> table{};
+  for (int8_t& entry : table) entry = -1;
+  for (size_t i = 0; i < std::size(kDefaults); ++i) table[static_cast<size_t>(kDefaults[i].state)] = static_cast<int8_t>(i);
+  return table;
+}
+constexpr auto kIndexTable = IndexTable();
+
+}  // namespace
+
+StateBlock::StateBlock() : renderStates_(InitialRenderStates()), stage0_(kInitialStage) {}
+
 int StateBlock::Index(RenderState state) {
-  const auto* found = std::find_if(std::begin(kDefaults), std::end(kDefaults),
-                                   [state](const StateDefault& d) { return d.state == state; });
-  return found == std::end(kDefaults) ? -1 : static_cast<int>(found - std::begin(kDefaults));
+  const auto value = static_cast<uint32_t>(state);
+  return value < kIndexTable.size() ? kIndexTable[value] : -1;
 }
 
 uint32_t StateBlock::Get(RenderState state) const {

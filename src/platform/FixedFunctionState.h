@@ -12,6 +12,7 @@
 class StateBlock {
  public:
   StateBlock();
+  bool operator==(const StateBlock&) const = default;
 
   // States the device does not model read as 0 and ignore writes.
   uint32_t Get(RenderState state) const;
