@@ -196,6 +196,7 @@ bool FixedFunctionShader::Changed(Uniform uniform, const float* values, size_t c
   if (cached.size() == count && std::memcmp(cached.data(), values, count * sizeof(float)) == 0)
     return false;
   cached.assign(values, values + count);
+  ++uniformCalls_;
   return true;
 }
 

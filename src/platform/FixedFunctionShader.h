@@ -41,11 +41,15 @@ class FixedFunctionShader {
   void SetVec3Array(Uniform uniform, const float* values, int count);
   void SetVec4Array(Uniform uniform, const float* values, int count);
 
+  // glUniform calls made so far (unchanged values make none).
+  int UniformCalls() const { return uniformCalls_; }
+
  private:
   GLint LocationOf(Uniform uniform) const { return locations_[static_cast<size_t>(uniform)]; }
   bool Changed(Uniform uniform, const float* values, size_t count);
 
   GLuint program_ = 0;
+  int uniformCalls_ = 0;
   std::array<GLint, static_cast<size_t>(Uniform::Count)> locations_{};
   std::array<std::vector<float>, static_cast<size_t>(Uniform::Count)> cache_;
 };

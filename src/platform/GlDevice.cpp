@@ -135,7 +135,8 @@ std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window) {
 }
 
 GlDevice::GlDevice(SDL_Window* window, void* context)
-    : window_(window), context_(context), life_(std::make_shared<int>(0)) {
+    : window_(window), context_(context), life_(std::make_shared<GlContextLink>()) {
+  life_->beforeTextureDeleted = [this] { FlushQuads(); };
   state_.viewport = {0, 0, kWidth, kHeight, 0, 1};
   textStates_.Set(RenderState::AlphaBlendEnable, 1);
   textStates_.Set(RenderState::SrcBlend, Blend::SrcAlpha);
@@ -157,6 +158,7 @@ GlDevice::~GlDevice() {
   glDeleteTextures(1, &paletteTexture_);
   glDeleteBuffers(1, &paletteBuffer_);
   glDeleteBuffers(1, &quadBuffer_);
+  glDeleteBuffers(1, &quadIndices_);
   glDeleteVertexArrays(1, &quadArray_);
   glDeleteRenderbuffers(1, &depthBuffer_);
   glDeleteRenderbuffers(1, &colorBuffer_);
@@ -165,6 +167,11 @@ GlDevice::~GlDevice() {
 }
 
 bool GlDevice::SetVsync(bool on) { return SDL_GL_SetSwapInterval(on ? 1 : 0) == 0; }
+
+void GlDevice::SetQuadBatching(bool on) {
+  FlushQuads();
+  batching_ = on;
+}
 
 bool GlDevice::CreateObjects(std::string* error) {
   shader_ = std::make_unique<FixedFunctionShader>();
@@ -200,6 +207,17 @@ bool GlDevice::CreateObjects(std::string* error) {
                         at(offsetof(ScreenVertex, diffuse)));
   glEnableVertexAttribArray(A::TexCoord);
   glVertexAttribPointer(A::TexCoord, 2, GL_FLOAT, GL_FALSE, stride, at(offsetof(ScreenVertex, u)));
+  // A batch draws each quad as the two triangles its strip makes, vertices in
+  // the strip's order: (0, 1, 2) and (2, 1, 3).
+  std::vector<uint16_t> indices;
+  for (int quad = 0; quad < kQuadRing; ++quad) {
+    const auto first = static_cast<uint16_t>(4 * quad);
+    for (int corner : {0, 1, 2, 2, 1, 3}) indices.push_back(static_cast<uint16_t>(first + corner));
+  }
+  glGenBuffers(1, &quadIndices_);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, quadIndices_);
+  glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(uint16_t)), indices.data(),
+               GL_STATIC_DRAW);
 
   glGenBuffers(1, &paletteBuffer_);
   glBindBuffer(GL_TEXTURE_BUFFER, paletteBuffer_);
@@ -222,7 +240,8 @@ bool GlDevice::CreateObjects(std::string* error) {
   glDisable(GL_DITHER);
   glEnable(GL_SCISSOR_TEST);
   shader_->Use();
-  SetViewport(state_.viewport);
+  // GL starts with the window's size; the device's viewport is the target's.
+  glViewport(0, 0, kWidth, kHeight);
   if (glGetError() != GL_NO_ERROR) {
     *error = "GL reported an error while setting up";
     return false;
@@ -242,8 +261,14 @@ void GlDevice::SetViewport(const Viewport& viewport) {
   vp.y = std::clamp(vp.y, 0, kHeight);
   vp.width = std::clamp(vp.width, 0, kWidth - vp.x);
   vp.height = std::clamp(vp.height, 0, kHeight - vp.y);
+  const Viewport& now = state_.viewport;
+  if (vp.x == now.x && vp.y == now.y && vp.width == now.width && vp.height == now.height && vp.minZ == now.minZ &&
+      vp.maxZ == now.maxZ)
+    return;
+  FlushQuads();
   state_.viewport = vp;
   glViewport(vp.x, kHeight - vp.y - vp.height, vp.width, vp.height);
+  ++frame_.stateChanges;
 }
 
 void GlDevice::ApplyScissor(const PixelRect& rect) {
@@ -252,20 +277,25 @@ void GlDevice::ApplyScissor(const PixelRect& rect) {
     return;
   applied_.scissorRect = rect;
   glScissor(rect.x, kHeight - rect.y - rect.height, rect.width, rect.height);
+  ++frame_.stateChanges;
 }
 
 void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
+  FlushQuads();
   GLbitfield mask = 0;
   if (flags & ClearFlags::Target) {
     float c[4];
     ArgbToFloats(argb, c);
     glClearColor(c[0], c[1], c[2], c[3]);
+    ++frame_.stateChanges;
     mask |= GL_COLOR_BUFFER_BIT;
   }
   if (flags & ClearFlags::ZBuffer) {
     glClearDepth(std::clamp(z, 0.0f, 1.0f));
+    ++frame_.stateChanges;
     if (!applied_.depthWrite) {
       glDepthMask(GL_TRUE);
+      ++frame_.stateChanges;
       applied_.depthWrite = true;
     }
     mask |= GL_DEPTH_BUFFER_BIT;
@@ -275,10 +305,16 @@ void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
 }
 
 std::vector<uint32_t> GlDevice::ReadBackBuffer() {
+  FlushQuads();
   return ReadFramebuffer(framebuffer_, kWidth, kHeight).argb;
 }
 
 bool GlDevice::Present() {
+  FlushQuads();
+  lastFrame_ = frame_;
+  lastFrame_.stateChanges += shader_->UniformCalls() - uniformCallsAtFrameStart_;
+  uniformCallsAtFrameStart_ = shader_->UniformCalls();
+  frame_ = {};
   int width = 0, height = 0;
   SDL_GL_GetDrawableSize(window_, &width, &height);
   PixelRect to = PresentRect(width, height, kWidth, kHeight);
@@ -302,6 +338,16 @@ bool GlDevice::Present() {
 
 void GlDevice::SetTextureStageState(int stage, TextureStageState state, uint32_t value) {
   if (stage == 0) state_.states.Set(state, value);
+}
+
+void GlDevice::SetTextureStage(int stage, const TextureStage& settings) {
+  if (stage != 0) return;
+  state_.states.Set(TextureStageState::ColorOp, settings.colorOp);
+  state_.states.Set(TextureStageState::ColorArg1, settings.colorArg1);
+  state_.states.Set(TextureStageState::ColorArg2, settings.colorArg2);
+  state_.states.Set(TextureStageState::AlphaOp, settings.alphaOp);
+  state_.states.Set(TextureStageState::AlphaArg1, settings.alphaArg1);
+  state_.states.Set(TextureStageState::AlphaArg2, settings.alphaArg2);
 }
 
 void GlDevice::SetTransform(uint32_t slot, const Matrix& matrix) {
@@ -367,23 +413,27 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
   bool blend = states.Get(RenderState::AlphaBlendEnable) != 0;
   if (blend != applied_.blend) {
     blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+    ++frame_.stateChanges;
     applied_.blend = blend;
   }
   GLenum src = BlendFactor(states.Get(RenderState::SrcBlend));
   GLenum dest = BlendFactor(states.Get(RenderState::DestBlend));
   if (src != applied_.srcFactor || dest != applied_.destFactor) {
     glBlendFunc(src, dest);
+    ++frame_.stateChanges;
     applied_.srcFactor = src;
     applied_.destFactor = dest;
   }
   bool depthTest = states.Get(RenderState::ZEnable) != ZBuffer::False;
   if (depthTest != applied_.depthTest) {
     depthTest ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+    ++frame_.stateChanges;
     applied_.depthTest = depthTest;
   }
   bool depthWrite = states.Get(RenderState::ZWriteEnable) != 0;
   if (depthWrite != applied_.depthWrite) {
     glDepthMask(depthWrite ? GL_TRUE : GL_FALSE);
+    ++frame_.stateChanges;
     applied_.depthWrite = depthWrite;
   }
   // Fronts are clockwise: culling counter-clockwise faces culls GL's backs.
@@ -391,11 +441,13 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
   bool cull = cullMode == Cull::CW || cullMode == Cull::CCW;
   if (cull != applied_.cull) {
     cull ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
+    ++frame_.stateChanges;
     applied_.cull = cull;
   }
   GLenum face = cullMode == Cull::CW ? GL_FRONT : GL_BACK;
   if (cull && face != applied_.cullFace) {
     glCullFace(face);
+    ++frame_.stateChanges;
     applied_.cullFace = face;
   }
   AlphaPass pass = ResolveAlphaTest(states.Get(RenderState::AlphaTestEnable) != 0,
@@ -424,7 +476,10 @@ void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* text
   shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
   shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
   // Bound on every draw: creating or deleting a texture changes the binding.
-  if (texture) glBindTexture(GL_TEXTURE_2D, texture->Name());
+  if (texture) {
+    glBindTexture(GL_TEXTURE_2D, texture->Name());
+    ++frame_.stateChanges;
+  }
 }
 
 void GlDevice::DrawScreenQuad(const ScreenVertex vertices[4]) {
@@ -443,9 +498,25 @@ void GlDevice::DrawTextQuad(const GlTexture& texture, const ScreenVertex vertice
 
 void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states,
                         const GlTexture* texture, const PixelRect& clip) {
-  ApplyRasterState(states);
-  ApplyTextureStage(states, texture);
-  ApplyScissor(clip);
+  const bool joins = !batch_.vertices.empty() && batch_.states == states && batch_.texture == texture &&
+                     batch_.clip.x == clip.x && batch_.clip.y == clip.y && batch_.clip.width == clip.width &&
+                     batch_.clip.height == clip.height && batch_.vertices.size() < 4 * size_t{kQuadRing};
+  if (!joins) {
+    FlushQuads();
+    batch_.states = states;
+    batch_.texture = texture;
+    batch_.clip = clip;
+  }
+  batch_.vertices.insert(batch_.vertices.end(), vertices, vertices + 4);
+  if (!batching_) FlushQuads();
+}
+
+void GlDevice::FlushQuads() {
+  if (batch_.vertices.empty()) return;
+  const auto quads = static_cast<int>(batch_.vertices.size() / 4);
+  ApplyRasterState(batch_.states);
+  ApplyTextureStage(batch_.states, batch_.texture);
+  ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
                              static_cast<float>(vp.width), static_cast<float>(vp.height)};
@@ -454,15 +525,22 @@ void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states
 
   glBindVertexArray(quadArray_);
   glBindBuffer(GL_ARRAY_BUFFER, quadBuffer_);
-  if (quadCursor_ == kQuadRing) {
+  frame_.stateChanges += 2;
+  if (quadCursor_ + quads > kQuadRing) {
     // Renew the storage rather than wait for draws still reading the old one.
     glBufferData(GL_ARRAY_BUFFER, kQuadRing * 4 * sizeof(ScreenVertex), nullptr, GL_STREAM_DRAW);
     quadCursor_ = 0;
   }
-  const GLintptr bytes = 4 * sizeof(ScreenVertex);
-  glBufferSubData(GL_ARRAY_BUFFER, quadCursor_ * bytes, bytes, vertices);
-  glDrawArrays(GL_TRIANGLE_STRIP, quadCursor_ * 4, 4);
-  ++quadCursor_;
+  const GLintptr quadBytes = 4 * sizeof(ScreenVertex);
+  glBufferSubData(GL_ARRAY_BUFFER, quadCursor_ * quadBytes, quads * quadBytes, batch_.vertices.data());
+  if (quads == 1) {
+    glDrawArrays(GL_TRIANGLE_STRIP, quadCursor_ * 4, 4);
+  } else {
+    glDrawElementsBaseVertex(GL_TRIANGLES, 6 * quads, GL_UNSIGNED_SHORT, nullptr, quadCursor_ * 4);
+  }
+  ++frame_.drawCalls;
+  quadCursor_ += quads;
+  batch_.vertices.clear();
 }
 
 void GlDevice::UploadPalette() {
@@ -476,6 +554,7 @@ void GlDevice::UploadPalette() {
     NormalRows(world, out + 16);
   }
   glBindBuffer(GL_TEXTURE_BUFFER, paletteBuffer_);
+  ++frame_.stateChanges;
   glBufferSubData(GL_TEXTURE_BUFFER, static_cast<GLintptr>(paletteDirtyLow_) * kFloats * 4,
                   static_cast<GLsizeiptr>(texels.size() * sizeof(float)), texels.data());
   paletteDirtyLow_ = FixedFunctionState::kPaletteSize;
@@ -528,6 +607,7 @@ void GlDevice::ApplyTransformsAndLights(bool vertexColors) {
 void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
   const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
   if (!glMesh || triangleCount == 0) return;
+  FlushQuads();
   ApplyRasterState(state_.states);
   ApplyTextureStage(state_.states, texture_);
   ApplyScissor(ViewportRect());
@@ -536,4 +616,6 @@ void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t tr
   glBindVertexArray(glMesh->VertexArray());
   glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * triangleCount), GL_UNSIGNED_INT,
                  reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex) * 4));
+  ++frame_.stateChanges;
+  ++frame_.drawCalls;
 }

@@ -45,7 +45,10 @@ GlTexture::GlTexture(const GlContextLife& context, int imageWidth, int imageHeig
 }
 
 GlTexture::~GlTexture() {
-  if (!context_.expired()) glDeleteTextures(1, &name_);
+  const GlContextLife context = context_.lock();
+  if (!context) return;
+  if (context->beforeTextureDeleted) context->beforeTextureDeleted();
+  glDeleteTextures(1, &name_);
 }
 
 GlMesh::GlMesh(const GlContextLife& context, const std::vector<MeshVertex>& vertices,

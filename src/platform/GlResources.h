@@ -5,13 +5,20 @@
 
 #include <epoxy/gl.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "gfx/RenderDevice.h"
 #include "platform/ImageFile.h"
 
-using GlContextLife = std::shared_ptr<int>;
+// What a resource knows of the context that made it: whether it still lives,
+// and what has to happen before one of its textures is deleted (quads still
+// waiting to be drawn with it are drawn first).
+struct GlContextLink {
+  std::function<void()> beforeTextureDeleted;
+};
+using GlContextLife = std::shared_ptr<GlContextLink>;
 
 // The pixels of a framebuffer (0: the window's back buffer), top row first.
 Image ReadFramebuffer(GLuint framebuffer, int width, int height);
@@ -29,7 +36,7 @@ class GlTexture final : public DeviceTexture {
   GLuint Name() const { return name_; }
 
  private:
-  std::weak_ptr<int> context_;
+  std::weak_ptr<GlContextLink> context_;
   GLuint name_ = 0;
 };
 
@@ -46,7 +53,7 @@ class GlMesh final : public DeviceMesh {
   bool HasVertexColors() const { return format_.hasVertexColors; }
 
  private:
-  std::weak_ptr<int> context_;
+  std::weak_ptr<GlContextLink> context_;
   MeshFormat format_;
   GLuint vertexArray_ = 0, vertexBuffer_ = 0, indexBuffer_ = 0;
   size_t vertexCount_ = 0;
