@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "MedianRuns.h"
+
 namespace {
 
 // Ready banner (151 steps) and a few steps of play.
@@ -31,4 +33,14 @@ std::unique_ptr<ReplayRun> OpenScene(const BenchTree& tree, Scene scene, bool wi
   const int steps = scene == Scene::Stage ? kStageSteps : scene == Scene::Title ? kTitleSteps : kOptionSteps;
   for (int i = 0; i < steps; ++i) run->Step();
   return run;
+}
+
+const BenchStage& BusyStage() {
+  static const BenchStage stage = BusiestStage(Config().tree);
+  return stage;
+}
+
+const BenchStage& FullPoolsStage() {
+  static const BenchStage stage = StressStage();
+  return stage;
 }

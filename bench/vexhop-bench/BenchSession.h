@@ -14,3 +14,7 @@ enum class Scene {
 };
 
 std::unique_ptr<ReplayRun> OpenScene(const BenchTree& tree, Scene scene, bool withGl);
+
+// The stages the figures are taken on, read once.
+const BenchStage& BusyStage();
+const BenchStage& FullPoolsStage();

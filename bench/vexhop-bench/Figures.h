@@ -20,8 +20,8 @@ struct Figure {
   std::string name;
   double value = NAN;  // NaN: not measured; `note` says why
   std::string unit;
-  Budget budget;
-  std::string note;
+  Budget budget = {};
+  std::string note = {};
 };
 
 // "ok", "over", or "-" for a figure without a budget or a value.

@@ -51,3 +51,7 @@ BenchConfig& Config() {
   static BenchConfig config;
   return config;
 }
+
+benchmark::internal::Benchmark* Repeated(benchmark::internal::Benchmark* benchmark) {
+  return benchmark->Repetitions(Config().repetitions)->ReportAggregatesOnly(Config().repetitions > 1);
+}

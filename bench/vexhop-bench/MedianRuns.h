@@ -39,3 +39,7 @@ struct BenchConfig {
   int repetitions = 5;
 };
 BenchConfig& Config();
+
+// Repeats a benchmark as configured, reporting only the statistics of the
+// repetitions when there are several.
+benchmark::internal::Benchmark* Repeated(benchmark::internal::Benchmark* benchmark);

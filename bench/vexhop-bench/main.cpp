@@ -2,10 +2,12 @@
 // (figure, median, unit, budget, ok/over) on standard output; progress goes
 // to standard error.
 //
-//   vexhop-bench [--tree DIR] [--repetitions N] [--only GROUP,...]
+//   vexhop-bench [--tree DIR] [--repetitions N] [--only GROUP,...] [--benchmark_...]
 //
 // GROUPs: logic, drawing, process, assets, music (all by default). DIR is a
 // built runtime tree (the folder above bin/), the build's own by default.
+// Options starting with --benchmark_ go to Google Benchmark (for instance
+// --benchmark_filter=logic/stress to run one figure).
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Groups.h"
 
@@ -31,8 +34,13 @@ int Usage() {
 
 int main(int argc, char** argv) {
   std::set<std::string> groups = kGroups;
+  std::vector<char*> benchmarkArgs{argv[0]};
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg.rfind("--benchmark_", 0) == 0) {  // passed on to Google Benchmark
+      benchmarkArgs.push_back(argv[i]);
+      continue;
+    }
     if (i + 1 >= argc) return Usage();
     const std::string value = argv[++i];
     if (arg == "--tree") {
@@ -52,14 +60,16 @@ int main(int argc, char** argv) {
   }
 
   if (groups.count("logic")) RegisterLogic();
+  if (groups.count("drawing")) RegisterDrawing();
   MedianRuns runs;
-  int benchmarkArgc = 1;
-  benchmark::Initialize(&benchmarkArgc, argv);
+  int benchmarkArgc = static_cast<int>(benchmarkArgs.size());
+  benchmark::Initialize(&benchmarkArgc, benchmarkArgs.data());
   benchmark::RunSpecifiedBenchmarks(&runs);
 
   std::vector<Figure> figures;
   auto add = [&figures](std::vector<Figure> more) { figures.insert(figures.end(), more.begin(), more.end()); };
   if (groups.count("logic")) add(LogicFigures(runs));
+  if (groups.count("drawing")) add(DrawingFigures(runs));
   PrintTable(std::cout, figures);
   benchmark::Shutdown();
   return 0;
