@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/FixedFunctionShader.h"
 #include "platform/GlFont.h"
@@ -16,6 +17,8 @@
 namespace {
 
 using Uniform = FixedFunctionShader::Uniform;
+using Vertices = FixedFunctionShader::Vertices;
+using ShaderStage = FixedFunctionShader::Stage;
 
 void ArgbToFloats(uint32_t argb, float out[4]) {
   out[0] = static_cast<float>((argb >> 16) & 0xFF) / 255.0f;
@@ -78,6 +81,35 @@ StageSelect ResolveOperation(uint32_t op, uint32_t arg1, uint32_t arg2) {
     case TextureOp::SelectArg2: return {0, texture2, 1, 0};
     default: return {texture1, texture2, 0, 0};  // modulate
   }
+}
+
+// Both operations of the stage, resolved.
+struct StageSelects {
+  StageSelect color, alpha;
+};
+
+StageSelects ResolveStage(const StateBlock& states) {
+  const uint32_t colorOp = states.Get(TextureStageState::ColorOp);
+  const StageSelect color = ResolveOperation(colorOp, states.Get(TextureStageState::ColorArg1),
+                                             states.Get(TextureStageState::ColorArg2));
+  // A disabled colour operation disables the whole stage, alpha included.
+  const StageSelect alpha = colorOp == TextureOp::Disable
+                                ? color
+                                : ResolveOperation(states.Get(TextureStageState::AlphaOp),
+                                                   states.Get(TextureStageState::AlphaArg1),
+                                                   states.Get(TextureStageState::AlphaArg2));
+  return {color, alpha};
+}
+
+// Texture times vertex colour (in either order), for colour and alpha alike:
+// the stage the game draws nearly everything with. Without a texture the
+// texture reads white and the product is the vertex colour.
+ShaderStage ShaderStageFor(const StageSelects& stage, bool textured) {
+  auto modulatesTexture = [](const StageSelect& s) {
+    return s.arg1Unused == 0 && s.arg2Unused == 0 && s.arg1Texture + s.arg2Texture == 1;
+  };
+  if (!modulatesTexture(stage.color) || !modulatesTexture(stage.alpha)) return ShaderStage::General;
+  return textured ? ShaderStage::TextureTimesColor : ShaderStage::Color;
 }
 
 // The alpha values (0..255) that pass the alpha test: a range, and whether
@@ -239,7 +271,6 @@ bool GlDevice::CreateObjects(std::string* error) {
   glFrontFace(GL_CW);
   glDisable(GL_DITHER);
   glEnable(GL_SCISSOR_TEST);
-  shader_->Use();
   // GL starts with the window's size; the device's viewport is the target's.
   glViewport(0, 0, kWidth, kHeight);
   if (glGetError() != GL_NO_ERROR) {
@@ -312,8 +343,8 @@ std::vector<uint32_t> GlDevice::ReadBackBuffer() {
 bool GlDevice::Present() {
   FlushQuads();
   lastFrame_ = frame_;
-  lastFrame_.stateChanges += shader_->UniformCalls() - uniformCallsAtFrameStart_;
-  uniformCallsAtFrameStart_ = shader_->UniformCalls();
+  lastFrame_.stateChanges += shader_->StateCalls() - shaderCallsAtFrameStart_;
+  shaderCallsAtFrameStart_ = shader_->StateCalls();
   frame_ = {};
   int width = 0, height = 0;
   SDL_GL_GetDrawableSize(window_, &width, &height);
@@ -457,24 +488,22 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
   shader_->SetInt(Uniform::AlphaInvert, pass.outside);
 }
 
+void GlDevice::UseProgram(Vertices vertices, const StateBlock& states, const GlTexture* texture) {
+  shader_->Use(vertices, ShaderStageFor(ResolveStage(states), texture != nullptr));
+}
+
 void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* texture) {
-  uint32_t colorOp = states.Get(TextureStageState::ColorOp);
-  StageSelect color = ResolveOperation(colorOp, states.Get(TextureStageState::ColorArg1),
-                                       states.Get(TextureStageState::ColorArg2));
-  // A disabled colour operation disables the whole stage, alpha included.
-  StageSelect alpha = colorOp == TextureOp::Disable
-                          ? color
-                          : ResolveOperation(states.Get(TextureStageState::AlphaOp),
-                                             states.Get(TextureStageState::AlphaArg1),
-                                             states.Get(TextureStageState::AlphaArg2));
-  auto perChannel = [&](float StageSelect::*field) {
-    return std::array<float, 4>{color.*field, color.*field, color.*field, alpha.*field};
-  };
-  shader_->SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
-  shader_->SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
-  shader_->SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
-  shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
-  shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
+  const StageSelects stage = ResolveStage(states);
+  if (ShaderStageFor(stage, texture != nullptr) == ShaderStage::General) {
+    auto perChannel = [&](float StageSelect::*field) {
+      return std::array<float, 4>{stage.color.*field, stage.color.*field, stage.color.*field, stage.alpha.*field};
+    };
+    shader_->SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
+    shader_->SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
+    shader_->SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
+    shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
+    shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
+  }
   // Bound on every draw: creating or deleting a texture changes the binding.
   if (texture) {
     glBindTexture(GL_TEXTURE_2D, texture->Name());
@@ -514,13 +543,13 @@ void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states
 void GlDevice::FlushQuads() {
   if (batch_.vertices.empty()) return;
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
+  UseProgram(Vertices::Screen, batch_.states, batch_.texture);
   ApplyRasterState(batch_.states);
   ApplyTextureStage(batch_.states, batch_.texture);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
                              static_cast<float>(vp.width), static_cast<float>(vp.height)};
-  shader_->SetInt(Uniform::ScreenSpace, 1);
   shader_->SetVec4(Uniform::Viewport, viewport);
 
   glBindVertexArray(quadArray_);
@@ -561,17 +590,44 @@ void GlDevice::UploadPalette() {
   paletteDirtyHigh_ = 0;
 }
 
-void GlDevice::ApplyTransformsAndLights(bool vertexColors) {
-  UploadPalette();
+// One matrix at full weight, by its slot: what the palette program would
+// read from entry 0, given as uniforms instead.
+Vertices GlDevice::ModelVertices() const {
+  const uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
+  const bool indexed =
+      vertexBlend != VertexBlendFlags::Disable && state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0;
+  return BlendMatrices(vertexBlend) == 1 && !indexed ? Vertices::World : Vertices::Palette;
+}
+
+void GlDevice::ApplyWorld() {
+  const Matrix& world = state_.World(0);
+  if (!normalMatrixKnown_ || std::memcmp(&world, &normalMatrixOf_, sizeof world) != 0) {
+    normalMatrixKnown_ = true;
+    normalMatrixOf_ = world;
+    float rows[12];
+    NormalRows(world, rows);
+    for (int column = 0; column < 3; ++column)
+      for (int i = 0; i < 3; ++i) normalMatrix_[3 * column + i] = rows[4 * column + i];
+  }
+  shader_->SetMat4(Uniform::World, &world.m[0][0]);
+  shader_->SetMat3(Uniform::NormalMatrix, normalMatrix_);
+}
+
+void GlDevice::ApplyTransformsAndLights(Vertices vertices, bool vertexColors) {
+  if (vertices == Vertices::World) {
+    ApplyWorld();
+  } else {
+    UploadPalette();
+    const uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
+    shader_->SetInt(Uniform::BlendMatrices, BlendMatrices(vertexBlend));
+    shader_->SetInt(Uniform::IndexedBlend,
+                    vertexBlend != VertexBlendFlags::Disable &&
+                        state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0);
+  }
   Matrix viewProjection = state_.View() * state_.Projection();
   shader_->SetMat4(Uniform::ViewProjection, &viewProjection.m[0][0]);
   const Viewport& vp = state_.viewport;
   shader_->SetVec2(Uniform::DepthRange, vp.minZ, vp.maxZ);
-  uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
-  shader_->SetInt(Uniform::BlendMatrices, BlendMatrices(vertexBlend));
-  shader_->SetInt(Uniform::IndexedBlend,
-                  vertexBlend != VertexBlendFlags::Disable &&
-                      state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0);
   shader_->SetInt(Uniform::VertexColor, vertexColors);
 
   bool lighting = state_.states.Get(RenderState::Lighting) != 0;
@@ -608,11 +664,12 @@ void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t tr
   const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
+  const Vertices vertices = ModelVertices();
+  UseProgram(vertices, state_.states, texture_);
   ApplyRasterState(state_.states);
   ApplyTextureStage(state_.states, texture_);
   ApplyScissor(ViewportRect());
-  shader_->SetInt(Uniform::ScreenSpace, 0);
-  ApplyTransformsAndLights(glMesh->HasVertexColors());
+  ApplyTransformsAndLights(vertices, glMesh->HasVertexColors());
   glBindVertexArray(glMesh->VertexArray());
   glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * triangleCount), GL_UNSIGNED_INT,
                  reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex) * 4));

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "gfx/RenderDevice.h"
+#include "platform/FixedFunctionShader.h"
 #include "platform/FixedFunctionState.h"
 #include "platform/GlResources.h"
 #include "platform/PresentRect.h"
@@ -29,7 +30,6 @@ class GlDevice;
 // context or the device cannot be created.
 std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window);
 
-class FixedFunctionShader;
 class GlTexture;
 
 class GlDevice final : public RenderDevice {
@@ -123,7 +123,10 @@ class GlDevice final : public RenderDevice {
   void ApplyRasterState(const StateBlock& states);
   void ApplyTextureStage(const StateBlock& states, const GlTexture* texture);
   void ApplyScissor(const PixelRect& rect);
-  void ApplyTransformsAndLights(bool vertexColors);
+  void UseProgram(FixedFunctionShader::Vertices vertices, const StateBlock& states, const GlTexture* texture);
+  FixedFunctionShader::Vertices ModelVertices() const;
+  void ApplyWorld();
+  void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors);
   void UploadPalette();
   void DrawQuad(const ScreenVertex vertices[4], const StateBlock& states, const GlTexture* texture,
                 const PixelRect& clip);
@@ -144,7 +147,12 @@ class GlDevice final : public RenderDevice {
   bool batching_ = true;
   QuadBatch batch_;
   FrameCounts frame_, lastFrame_;
-  int uniformCallsAtFrameStart_ = 0;
+  int shaderCallsAtFrameStart_ = 0;
+  // The normal matrix of the world matrix given last, kept while the subsets
+  // of one model come with the same world.
+  bool normalMatrixKnown_ = false;
+  Matrix normalMatrixOf_;
+  float normalMatrix_[9] = {};
   unsigned paletteBuffer_ = 0, paletteTexture_ = 0;
   int paletteDirtyLow_ = 0, paletteDirtyHigh_ = 1;  // entries [low, high) to upload
   StateBlock textStates_;
