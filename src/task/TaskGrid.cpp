@@ -12,9 +12,11 @@ constexpr double kMostCells = 1 << 16;
 // Monotonic in v, so two boxes that overlap always share a cell. A box with
 // a NaN bound hits nothing; any cell will do for it.
 int64_t CellOf(float v, float cellSize) {
-  const double cell = std::floor(static_cast<double>(v / cellSize));
-  if (std::isnan(cell)) return 0;
-  return static_cast<int64_t>(std::clamp(cell, -1e15, 1e15));
+  const float q = v / cellSize;
+  if (std::isnan(q)) return 0;
+  const float clamped = std::clamp(q, -1e15f, 1e15f);
+  const auto cell = static_cast<int64_t>(clamped);  // towards zero, then down
+  return clamped < static_cast<float>(cell) ? cell - 1 : cell;
 }
 
 }  // namespace
@@ -82,6 +84,8 @@ void TaskGrid::Gather(const CMobTask& mover, int after) {
       }
     }
   }
+  // One cell's tasks are filed in list order already.
+  if (left == right && bottom == top) return;
   std::sort(candidates_.begin(), candidates_.end());
   candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
 }
