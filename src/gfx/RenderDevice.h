@@ -157,6 +157,10 @@ class RenderDevice {
   virtual bool BeginScene() = 0;
   virtual void EndScene() = 0;
   virtual bool Present() = 0;
+  // The window lost its picture (it was exposed, resized or switched to full
+  // screen): the next Present must show its frame even where a device would
+  // otherwise skip showing a picture that has not changed.
+  virtual void ForgetLastFrame() {}
   virtual void Clear(uint32_t flags, uint32_t argb, float z) = 0;
   virtual void SetViewport(const Viewport& viewport) = 0;
   virtual Viewport GetViewport() const = 0;

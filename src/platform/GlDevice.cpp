@@ -198,7 +198,11 @@ GlDevice::~GlDevice() {
   SDL_GL_DeleteContext(context_);
 }
 
-bool GlDevice::SetVsync(bool on) { return SDL_GL_SetSwapInterval(on ? 1 : 0) == 0; }
+bool GlDevice::SetVsync(bool on) {
+  if (SDL_GL_SetSwapInterval(on ? 1 : 0) != 0) return false;
+  vsync_ = on;
+  return true;
+}
 
 void GlDevice::SetQuadBatching(bool on) {
   FlushQuads();
@@ -333,6 +337,7 @@ void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
   }
   ApplyScissor(ViewportRect());
   if (mask) glClear(mask);
+  drewSincePresent_ = true;
 }
 
 std::vector<uint32_t> GlDevice::ReadBackBuffer() {
@@ -342,6 +347,9 @@ std::vector<uint32_t> GlDevice::ReadBackBuffer() {
 
 bool GlDevice::Present() {
   FlushQuads();
+  const bool unchanged = !drewSincePresent_ && !repaint_;
+  drewSincePresent_ = repaint_ = false;
+  if (unchanged && !vsync_) return true;
   lastFrame_ = frame_;
   lastFrame_.stateChanges += shader_->StateCalls() - shaderCallsAtFrameStart_;
   shaderCallsAtFrameStart_ = shader_->StateCalls();
@@ -568,6 +576,7 @@ void GlDevice::FlushQuads() {
     glDrawElementsBaseVertex(GL_TRIANGLES, 6 * quads, GL_UNSIGNED_SHORT, nullptr, quadCursor_ * 4);
   }
   ++frame_.drawCalls;
+  drewSincePresent_ = true;
   quadCursor_ += quads;
   batch_.vertices.clear();
 }
@@ -675,4 +684,5 @@ void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t tr
                  reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex) * 4));
   ++frame_.stateChanges;
   ++frame_.drawCalls;
+  drewSincePresent_ = true;
 }

@@ -68,7 +68,11 @@ class GlDevice final : public RenderDevice {
 
   bool BeginScene() override { return true; }
   void EndScene() override {}
+  // Presents only what was drawn: with vsync off a frame with nothing drawn
+  // since the last one leaves the window as it is, since it still shows that
+  // picture. With vsync on it is shown again, which keeps the display's pace.
   bool Present() override;
+  void ForgetLastFrame() override { repaint_ = true; }
   void Clear(uint32_t flags, uint32_t argb, float z) override;
   void SetViewport(const Viewport& viewport) override;
   Viewport GetViewport() const override { return state_.viewport; }
@@ -145,6 +149,9 @@ class GlDevice final : public RenderDevice {
   unsigned quadArray_ = 0, quadBuffer_ = 0, quadIndices_ = 0;
   int quadCursor_ = 0;
   bool batching_ = true;
+  bool vsync_ = false;
+  bool drewSincePresent_ = false;
+  bool repaint_ = true;
   QuadBatch batch_;
   FrameCounts frame_, lastFrame_;
   int shaderCallsAtFrameStart_ = 0;
