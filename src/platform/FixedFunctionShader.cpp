@@ -1,5 +1,6 @@
 #include "platform/FixedFunctionShader.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -182,12 +183,19 @@ FixedFunctionShader::~FixedFunctionShader() {
     if (program.name) glDeleteProgram(program.name);
 }
 
+// The other variants are built when first used: each costs time and memory
+// in the driver, and a session may never need some of them.
 bool FixedFunctionShader::Build(std::string* error) {
-  for (Vertices vertices : {Vertices::Screen, Vertices::World, Vertices::Palette})
-    for (Stage stage : {Stage::TextureTimesColor, Stage::Color, Stage::General})
-      if (!BuildVariant(vertices, stage, error)) return false;
+  if (!BuildVariant(Vertices::Screen, Stage::General, error)) return false;
   Use(Vertices::Screen, Stage::General);
   return true;
+}
+
+bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage) {
+  std::string error;
+  if (BuildVariant(vertices, stage, &error)) return true;
+  std::fprintf(stderr, "OpenGL program %d/%d: %s\n", static_cast<int>(vertices), static_cast<int>(stage), error.c_str());
+  return false;
 }
 
 bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, std::string* error) {
@@ -219,13 +227,19 @@ bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, std::stri
   glUseProgram(program.name);
   glUniform1i(glGetUniformLocation(program.name, "uTexture"), 0);
   glUniform1i(glGetUniformLocation(program.name, "uPalette"), 1);
-  current_ = nullptr;
+  if (current_) glUseProgram(current_->name);
   return true;
 }
 
 void FixedFunctionShader::Use(Vertices vertices, Stage stage) {
   Program* program = &programs_[static_cast<size_t>(IndexOf(vertices, stage))];
   if (program == current_) return;
+  if (!program->name && !BuildVariant(vertices, stage)) {
+    // The general program of the same vertices draws it too, only slower.
+    program = &programs_[static_cast<size_t>(IndexOf(vertices, Stage::General))];
+    if (!program->name && !BuildVariant(vertices, Stage::General)) return;
+    if (program == current_) return;
+  }
   current_ = program;
   glUseProgram(program->name);
   ++stateCalls_;

@@ -48,10 +48,12 @@ class FixedFunctionShader {
   };
 
   ~FixedFunctionShader();
-  // Builds every variant; false with `error` filled when one does not build.
+  // Builds the general screen program; false with `error` filled when it
+  // does not build. The others are built on first use.
   bool Build(std::string* error);
   // Makes the variant current (a GL call only when it changes); the Set
-  // calls then write its uniforms. A uniform a variant lacks is ignored.
+  // calls then write its uniforms. A uniform a variant lacks is ignored. A
+  // variant that does not build is replaced by the general one.
   void Use(Vertices vertices, Stage stage);
 
   void SetInt(Uniform uniform, int value);
@@ -76,6 +78,7 @@ class FixedFunctionShader {
   };
 
   bool BuildVariant(Vertices vertices, Stage stage, std::string* error);
+  bool BuildVariant(Vertices vertices, Stage stage);  // says why on stderr when it fails
   GLint LocationOf(Uniform uniform) const { return current_->locations[static_cast<size_t>(uniform)]; }
   bool Changed(Uniform uniform, const float* values, size_t count);
 

@@ -411,6 +411,7 @@ void GlDevice::SetTexture(int stage, const DeviceTexture* texture) {
 }
 
 std::unique_ptr<DeviceTexture> GlDevice::LoadTexture(const std::string& path) {
+  if (std::optional<EncodedImage> png = ReadPngFile(path)) return std::make_unique<GlTexture>(life_, std::move(*png));
   std::optional<Image> image = LoadImageFile(path);
   if (!image) return nullptr;
   return MakeTexture(image->width, image->height, image->argb.data());

@@ -29,15 +29,24 @@ class GlTexture final : public DeviceTexture {
   // power-of-two size the original loader would have created. Sampled with
   // point filtering and wrap addressing.
   GlTexture(const GlContextLife& context, int imageWidth, int imageHeight, const uint32_t* argb);
+  // Keeps the file's bytes and decodes and uploads them when the texture is
+  // first drawn with: a picture the game loads but does not show costs its
+  // file's size, not its pixels', and start-up does not wait for decoding.
+  // Bytes that do not decode give a transparent texture, which draws nothing.
+  GlTexture(const GlContextLife& context, EncodedImage encoded);
   ~GlTexture() override;
   GlTexture(const GlTexture&) = delete;
   GlTexture& operator=(const GlTexture&) = delete;
 
-  GLuint Name() const { return name_; }
+  // Uploads a picture still waiting first.
+  GLuint Name() const;
 
  private:
+  void Upload(int width, int height, const uint32_t* argb) const;
+
   std::weak_ptr<GlContextLink> context_;
-  GLuint name_ = 0;
+  mutable GLuint name_ = 0;
+  mutable std::vector<uint8_t> encoded_;  // bytes still to decode; empty once uploaded
 };
 
 class GlMesh final : public DeviceMesh {
