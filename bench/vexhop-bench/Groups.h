@@ -21,3 +21,5 @@ void RegisterMusic();
 std::vector<Figure> MusicFigures(const MedianRuns& runs);
 
 std::vector<Figure> ProcessFigures();
+// The child role ProcessFigures starts this program in (--play-ten-stages).
+int PlayTenStages();

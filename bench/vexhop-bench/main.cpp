@@ -33,6 +33,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--play-ten-stages") return PlayTenStages();
   std::set<std::string> groups = kGroups;
   std::vector<char*> benchmarkArgs{argv[0]};
   for (int i = 1; i < argc; ++i) {
@@ -64,12 +65,14 @@ int main(int argc, char** argv) {
   MedianRuns runs;
   int benchmarkArgc = static_cast<int>(benchmarkArgs.size());
   benchmark::Initialize(&benchmarkArgc, benchmarkArgs.data());
-  benchmark::RunSpecifiedBenchmarks(&runs);
+  if (groups.count("logic") || groups.count("drawing") || groups.count("assets") || groups.count("music"))
+    benchmark::RunSpecifiedBenchmarks(&runs);
 
   std::vector<Figure> figures;
   auto add = [&figures](std::vector<Figure> more) { figures.insert(figures.end(), more.begin(), more.end()); };
   if (groups.count("logic")) add(LogicFigures(runs));
   if (groups.count("drawing")) add(DrawingFigures(runs));
+  if (groups.count("process")) add(ProcessFigures());
   PrintTable(std::cout, figures);
   benchmark::Shutdown();
   return 0;
