@@ -56,6 +56,7 @@ void PrintTable(std::ostream& out, const std::vector<Figure>& figures) {
 }
 
 double Median(std::vector<double> values) {
+  std::erase_if(values, [](double v) { return std::isnan(v); });
   if (values.empty()) return NAN;
   std::sort(values.begin(), values.end());
   const size_t middle = values.size() / 2;

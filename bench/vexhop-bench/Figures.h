@@ -27,5 +27,6 @@ struct Figure {
 // "ok", "over", or "-" for a figure without a budget or a value.
 std::string Verdict(const Figure& figure);
 void PrintTable(std::ostream& out, const std::vector<Figure>& figures);
-// The middle value (the mean of the two middle ones for an even count); NaN for none.
+// The middle value (the mean of the two middle ones for an even count) of
+// those that are not NaN; NaN for none.
 double Median(std::vector<double> values);

@@ -1,7 +1,8 @@
 // The session as bin/vexhop runs it (SDL window, GL device, sound), started
 // on a new game and taken through stages 1 to 10: each for a few seconds of
 // play, then torn down and the next one loaded as the clear scene loads it.
-// Prints its resident memory in MB at the end. Run from a copy of this
+// Prints its resident memory in MB at the end. Set up as main() sets up
+// bin/vexhop. Run from a copy of this
 // program in a runtime tree's bin folder, so that the game finds its data.
 
 #include <fstream>
@@ -9,7 +10,9 @@
 #include <string>
 
 #include "Groups.h"
+#include "app/ModelPrefetch.h"
 #include "game/CZelGame.h"
+#include "platform/HeapTuning.h"
 #include "platform/MixerAudio.h"
 #include "platform/SdlPlatform.h"
 #include "stage/LoadStage.h"
@@ -36,7 +39,9 @@ void Play(CZelGame& game, int steps) {
 }  // namespace
 
 int PlayTenStages() {
+  KeepHeapSmall();  // as bin/vexhop does
   SdlPlatform platform;
+  PrefetchModels(platform.ExecutableFolder());
   const std::unique_ptr<AudioBackend> audio = OpenAudio();
   auto game = std::make_unique<CZelGame>(platform, *audio);
   g_pGame = game.get();

@@ -81,7 +81,8 @@ std::vector<Figure> ProcessFigures() {
   std::vector<double> startup, resident, idle;
   for (int i = 0; i < kLaunches; ++i) {
     const Launch launch = LaunchGame(xvfb, i < kIdleRuns);
-    fprintf(stderr, "launch %d: %.1f ms %.1f MB %.2f %%\n", i, launch.startupMs, launch.residentMb, launch.idleShare);
+    std::fprintf(stderr, "game launch %d: title after %.0f ms, %.1f MB resident, %.1f %% of a core idle\n", i + 1,
+                 launch.startupMs, launch.residentMb, launch.idleShare);
     startup.push_back(launch.startupMs);
     resident.push_back(launch.residentMb);
     if (i < kIdleRuns) idle.push_back(launch.idleShare);

@@ -2,17 +2,15 @@
 // The command line can record the run, play a recorded one back, or enlarge
 // the window (see LaunchOptions.h).
 
-#include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <memory>
-#include <vector>
 
 #include "app/LaunchOptions.h"
+#include "app/ModelPrefetch.h"
 #include "app/Version.h"
-#include "gfx/XFilePrefetch.h"
 #include "game/CZelGame.h"
 #include "input/InputScript.h"
+#include "platform/HeapTuning.h"
 #include "platform/MixerAudio.h"
 #include "platform/SdlPlatform.h"
 #include "save/Settings.h"
@@ -29,22 +27,6 @@ int Refuse(const std::string& message) {
   return kBadArguments;
 }
 
-// Every model of the tree, parsed on a thread of its own while SDL, OpenGL
-// and the sound start: the files are there before the game asks for them.
-void PrefetchModels() {
-  namespace fs = std::filesystem;
-  const fs::path tree = fs::path(GetModuleDirectory()).parent_path().parent_path();
-  std::vector<std::string> models;
-  for (const char* folder : {"Model", "AnimModel/goremu"}) {
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(tree / folder, error)) {
-      if (entry.path().extension() == ".x") models.push_back(entry.path().string());
-    }
-  }
-  std::sort(models.begin(), models.end());
-  PrefetchXFiles(models);
-}
-
 std::string EndOfRun(const CZelGame& game, int steps) {
   return "ended after " + IntToStr(steps) + " steps at stage " + IntToStr(game.stage) + ", score " +
          IntToStr(game.score) + ", lives " + IntToStr(game.life) + ", time " + IntToStr(game.time);
@@ -53,6 +35,7 @@ std::string EndOfRun(const CZelGame& game, int steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepHeapSmall();
   std::string error;
   const std::optional<LaunchOptions> options = ParseLaunchOptions({argv + 1, argv + argc}, error);
   if (!options) return Refuse(error);
@@ -71,7 +54,7 @@ int main(int argc, char** argv) {
     return Refuse(options->record + ": cannot be written");
   }
 
-  PrefetchModels();
+  PrefetchModels(GetModuleDirectory());
   const int scale = options->scale ? options->scale : ReadWindowScale(GetCurrentDirectory());
   SdlPlatform platform(scale, std::move(playback));
   const std::unique_ptr<AudioBackend> audio = OpenAudio();
