@@ -12,9 +12,13 @@ Plan lines (C is a column, fractions allowed: 4.5 is half-way to column 5):
   to C               walk until the player's centre is over column C
   jump [R|L] [C]     jump, steering that way (until over column C, if given),
                      and wait for the landing
+  hop [R|L] C        like jump, but only until over column C (then, say, fall)
+  spring [R|L] [C] [after N]
+                     wait for a spring's launch (and N steps more), then as fall
   fall [R|L] [C]     like jump, without the jump button (walk off an edge)
   build [R|L][D]     turn that way if given, build ahead (D: ahead and below)
   wait N             stand still for N steps
+  until N            stand still until step N
   hold KEYS N        hold KEYS (as in the input format) for N steps
 """
 import json
@@ -25,6 +29,7 @@ from pathlib import Path
 
 READY_STEPS = 151
 LIMIT = 3000
+VERBOSE = "-v" in sys.argv
 
 
 def column_x(column):
@@ -97,12 +102,15 @@ def direction_to(player, column):
     return "R" if x > column_x(column) else "L"
 
 
-def air(player, keys, args, what):
+def air(player, keys, args, what, land=True):
     """A jump or a fall: steer, maybe until a column, then wait to land."""
     d = args[0] if args and args[0] in ("R", "L") else None
     column = float(args[-1]) if args and args[-1] not in ("R", "L") else None
-    if keys == "0" and player.last_keys() != "-":
-        player.inputs.append((1, "-"))  # a jump needs the buttons released first
+    if keys == "0":
+        # A jump needs the ground and the buttons released the step before.
+        if player.last_keys() != "-":
+            player.inputs.append((1, "-"))
+        player.play_until([(LIMIT, "-")], lambda s: landed(s), what)
     first = "+".join(x for x in (d, keys) if x) or "-"
     if keys:
         player.play_until([(1, first)], lambda s: True, what)
@@ -110,7 +118,8 @@ def air(player, keys, args, what):
     if column is not None:
         player.play_until([(LIMIT, steer)], over(column), what)
         steer = "-"
-    player.play_until([(LIMIT, steer)], lambda s: landed(s), what)
+    if land:
+        player.play_until([(LIMIT, steer)], lambda s: landed(s), what)
 
 
 def compile_line(player, line):
@@ -118,9 +127,20 @@ def compile_line(player, line):
     op, args = words[0], words[1:]
     if op == "to":
         column = float(args[0])
+        if over(column)(player.run([])[-1]):
+            return
         player.play_until([(LIMIT, direction_to(player, column))], over(column), line)
     elif op == "jump":
         air(player, "0", args, line)
+    elif op == "hop":
+        air(player, "0", args, line, land=False)
+    elif op == "spring":
+        player.play_until([(LIMIT, "-")], lambda s: "hijump.wav" in s["se"], line)
+        if "after" in args:  # rise that many steps before steering
+            n = int(args[args.index("after") + 1])
+            player.keep([(n, "-")], n)
+            args = args[:args.index("after")]
+        air(player, "", args, line)
     elif op == "fall":
         air(player, "", args, line)
     elif op == "build":
@@ -132,6 +152,10 @@ def compile_line(player, line):
         player.play_until([(LIMIT, "-")], lambda s: s["player"]["animState"] == 0, line)
     elif op == "wait":
         player.keep([(int(args[0]), "-")], int(args[0]))
+    elif op == "until":
+        n = int(args[0]) - player.steps()
+        if n > 0:
+            player.keep([(n, "-")], n)
     elif op == "hold":
         player.keep([(int(args[1]), args[0])], int(args[1]))
     else:
@@ -144,6 +168,9 @@ def compile_plan(tree, stage, plan):
     for line in plan:
         before = len(player.inputs)
         compile_line(player, line)
+        if VERBOSE:
+            last = player.run([])[-1]
+            print(f"{line:24} -> step {player.steps()}: {where(last)} {last.get('enemies', '')}")
         out.append(("plan", line))
         out.extend(("input", x) for x in player.inputs[before:])
     return player, out
