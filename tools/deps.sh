@@ -8,10 +8,10 @@ PACKAGES=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # platform libraries
-  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libfluidsynth-dev
   libepoxy-dev libglm-dev zlib1g-dev libpng-dev libfontconfig-dev libfreetype-dev
   # off-screen and virtual displays, software GL
-  xvfb xauth libx11-dev libgl1-mesa-dri libegl-mesa0 libegl1 libegl-dev
+  xvfb xauth libx11-dev libxtst-dev libgl1-mesa-dri libegl-mesa0 libegl1 libegl-dev
   # music and text at run time
   timgm6mb-soundfont fonts-dejavu-core fonts-ipaexfont
 )

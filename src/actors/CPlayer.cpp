@@ -208,16 +208,15 @@ void CPlayer::RecordCell() {
   cellY = static_cast<int32_t>(y / 10);
 }
 
-void CPlayer::Draw() {
+void CPlayer::Animate() {
   if (!g_pGame->readyShowing) UpdateAction();
   CAnimMesh& model = *g_pGame->playerModel;
   model.SetAnimation(0, static_cast<uint32_t>(animState));
   model.AdvanceTime(actionTimer >= 1 ? 2.0 / 60 : 1.0 / 60);
-  DrawModel();
 }
 
 // A build action starts on the ground with the block button and runs for 25
-// drawn frames at double animation speed.
+// steps at double animation speed.
 void CPlayer::UpdateAction() {
   if (animState == kBuildAhead || animState == kBuildBelow) {
     ++actionTimer;
@@ -234,7 +233,7 @@ void CPlayer::UpdateAction() {
   }
 }
 
-void CPlayer::DrawModel() const {
+void CPlayer::Draw() {
   CAnimMesh& model = *g_pGame->playerModel;
   if (sequenceTimer == 0) {
     model.Draw(x, y + 4, z, kModelScale, kModelScale, kModelScale, spinAngle * kRadians, facingAngle * kRadians, 0, 4);

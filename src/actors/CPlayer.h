@@ -15,7 +15,8 @@ class CPlayer : public CMobTask {
   // At the spawn point the loader gives (three units below the cell centre).
   CPlayer(int32_t x, int32_t y);
   bool Move() override;
-  // Also runs the build action's timer and the model's animation.
+  // The build action's timer and the model's pose, once per logic step.
+  void Animate() override;
   void Draw() override;
   const char* ClassName() const override { return "CPlayer"; }
 
@@ -39,7 +40,7 @@ class CPlayer : public CMobTask {
   int32_t intX, intY;      // position truncated at the end of the last move
   int32_t cellX, cellY;    // stage column 40 - cellX, row 29 - cellY
   int32_t animState = kIdle;
-  int32_t actionTimer = 0;    // drawn frames into a build action
+  int32_t actionTimer = 0;    // steps into a build action, counted after each step's moves
   int32_t sequenceTimer = 0;  // moves into the miss or clear sequence
 
  private:
@@ -54,9 +55,8 @@ class CPlayer : public CMobTask {
   void StopVertically();
   void RecordCell();
   void UpdateAction();
-  void DrawModel() const;
 
-  // A build action makes one block, however many moves see its timer at the
-  // building value before the next drawn frame.
+  // A build action makes one block, even if the timer were to stay at the
+  // building value for several moves.
   bool blockBuilt = false;
 };

@@ -26,7 +26,7 @@ const char kNoWindowMessage[] = "ウィンドウを作成できませんでし�
 }  // namespace
 
 CGame::CGame(Platform& platform, std::string title)
-    : clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()) {
+    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()) {
   fullScreen = ReadWindowFullScreen(GetCurrentDirectory());
   window = platform.CreateGameWindow(this->title, windowWidth, windowHeight, exeFolder + "game.ico");
   if (!window) FailStartup(kNoWindowMessage, this->title);
@@ -125,6 +125,9 @@ void CGame::MsgProc(const WindowEvent& event) {
     case WindowEvent::Type::ToggleFullScreen:
       fullScreen = !fullScreen;
       ApplyDisplayMode();
+      break;
+    case WindowEvent::Type::Screenshot:
+      OnScreenshot();
       break;
     case WindowEvent::Type::FocusGained:
     case WindowEvent::Type::FocusLost:

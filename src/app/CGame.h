@@ -28,6 +28,7 @@ class CGame {
   void ApplyDisplayMode();
 
   std::string GetExeFolder() const { return exeFolder; }
+  Platform& GetPlatform() const { return platform; }
   CInput* GetInput() const { return input.get(); }
   CDXDevice* GetDisplay() const { return display.get(); }
   double GetFrameAccumulator() const { return frameAccumulator; }
@@ -47,6 +48,8 @@ class CGame {
   virtual void Draw() {}
   virtual void OnLostDevice() {}
   virtual void OnResetDevice() {}
+  // F12: the picture on screen is wanted as a file.
+  virtual void OnScreenshot() {}
 
   int mouseX = 0, mouseY = 0;
   bool buttonL = false, buttonM = false, buttonR = false;
@@ -61,6 +64,7 @@ class CGame {
   void RunSteps();
   void WaitForStep();
 
+  Platform& platform;
   Clock& clock;
   std::string title;
   std::string exeFolder;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class InputSource;
 class RenderDevice;
@@ -22,6 +23,7 @@ struct WindowEvent {
     Close,             // close button, window-manager close, end request
     Escape,            // the Escape key was pressed
     ToggleFullScreen,  // Alt+Enter
+    Screenshot,        // F12
     FocusGained,
     FocusLost,
     Expose,            // the window must be drawn again
@@ -77,4 +79,8 @@ class Platform {
   // The executable's folder with its trailing separator; the asset and data
   // folders lie beside it. Headless runs may put it in any runtime tree.
   virtual std::string ExecutableFolder() const;
+  // Writes a picture (ARGB, rows from the top) as a PNG file, making its
+  // folder if needed. The real bundle writes in the background so the game
+  // never waits for it; the base writes nothing.
+  virtual void SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb);
 };

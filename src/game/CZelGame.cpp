@@ -45,6 +45,7 @@ void CZelGame::Move() {
   MoveTasks(EventList.get());
   if (playing) RunClock();
   bgmPlayer->RestartIfFinished();
+  AnimateTasks(PlayerList.get());
 }
 
 void CZelGame::RunClock() {

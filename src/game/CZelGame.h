@@ -42,6 +42,8 @@ class CZelGame final : public CGame {
   void Move() override;
   void Draw() override;
   void OnResetDevice() override;
+  // Writes the picture on screen to "Screenshots" beside the data folders.
+  void OnScreenshot() override;
 
   void SetCamera();
   void DrawStageLists();

@@ -27,6 +27,42 @@ Quat QuatFromRotationMatrix(const Matrix& m) {
 
 Vec3 Row(const Matrix& m, int r) { return {m.m[r][0], m.m[r][1], m.m[r][2]}; }
 
+struct Parts {
+  Vec3 scale;
+  Quat rotation;
+  Vec3 translation;
+};
+
+// Scale, rotation and translation of a matrix built as S * R * T. A mirror
+// is kept as a negative scale along x, so the rest is a true rotation.
+Parts Decompose(const Matrix& m) {
+  Vec3 scale{Length(Row(m, 0)), Length(Row(m, 1)), Length(Row(m, 2))};
+  if (Dot(Cross(Row(m, 0), Row(m, 1)), Row(m, 2)) < 0) scale.x = -scale.x;
+  Matrix rotation;
+  for (int r = 0; r < 3; ++r) {
+    float s = (&scale.x)[r];
+    for (int c = 0; c < 3; ++c) rotation.m[r][c] = s != 0 ? m.m[r][c] / s : (r == c ? 1.0f : 0.0f);
+  }
+  return {scale, QuatFromRotationMatrix(rotation), Row(m, 3)};
+}
+
+// Matrix keys become scale, rotation and translation keys at the same times,
+// so that they blend like any others (a blend of two matrices element by
+// element would shear and shrink the bone).
+void SplitMatrixKeys(XAnimation& keys) {
+  if (keys.matrices.empty()) return;
+  keys.scales.clear();
+  keys.rotations.clear();
+  keys.translations.clear();
+  for (const XMatrixKey& key : keys.matrices) {
+    Parts parts = Decompose(key.value);
+    keys.scales.push_back({key.time, parts.scale});
+    keys.rotations.push_back({key.time, parts.rotation});
+    keys.translations.push_back({key.time, parts.translation});
+  }
+  keys.matrices.clear();
+}
+
 Vec3 Lerp(Vec3 a, Vec3 b, float t) { return a + (b - a) * t; }
 
 // The key pair around `ticks` and the fraction between them; the first or
@@ -58,17 +94,13 @@ Quat Sample(const std::vector<XRotationKey>& keys, double ticks, Quat rest) {
 
 AnimationController::AnimationController(const XScene& scene, const std::vector<std::string>& frameNames,
                                          const std::vector<Matrix>& bindTransforms)
-    : animations_(scene.animationSets), ticksPerSecond_(scene.TicksPerSecond()) {
+    : animations_(scene.animationSets), clock_(scene.TicksPerSecond()) {
   for (const Matrix& m : bindTransforms) {
-    Vec3 scale{Length(Row(m, 0)), Length(Row(m, 1)), Length(Row(m, 2))};
-    Matrix rotation;
-    for (int r = 0; r < 3; ++r) {
-      float s = (&scale.x)[r];
-      for (int c = 0; c < 3; ++c) rotation.m[r][c] = s > 0 ? m.m[r][c] / s : (r == c ? 1.0f : 0.0f);
-    }
-    rest_.push_back({scale, QuatFromRotationMatrix(rotation), Row(m, 3)});
+    Parts parts = Decompose(m);
+    rest_.push_back({parts.scale, parts.rotation, parts.translation});
   }
-  for (const XAnimationSet& set : animations_) {
+  for (XAnimationSet& set : animations_) {
+    for (XAnimation& animation : set.animations) SplitMatrixKeys(animation);
     Set playable{{}, set.LastTime()};
     for (const XAnimation& animation : set.animations) {
       auto found = std::find(frameNames.begin(), frameNames.end(), animation.frameName);
@@ -85,30 +117,23 @@ void AnimationController::SetTrackAnimationSet(uint32_t track, uint32_t set) {
 }
 
 void AnimationController::SetTrackPosition(uint32_t track, double seconds) {
-  if (track == 0) position_ = seconds;
+  if (track == 0) clock_.Set(seconds);
 }
 
 void AnimationController::AdvanceTime(double seconds, std::vector<Matrix>& transformations) {
-  position_ += seconds;
+  clock_.Advance(seconds);
   Apply(transformations);
 }
 
 void AnimationController::Apply(std::vector<Matrix>& transformations) const {
   if (sets_.empty()) return;
   const Set& set = sets_[set_];
-  double ticks = position_ * ticksPerSecond_;
-  if (set.period > 0) {
-    ticks = std::fmod(ticks, double(set.period));
-    if (ticks < 0) ticks += set.period;
-  }
+  const double ticks = clock_.TicksWithin(set.period);
   for (const Channel& channel : set.channels) transformations[channel.frame] = Pose(channel, ticks);
 }
 
 Matrix AnimationController::Pose(const Channel& channel, double ticks) const {
   const XAnimation& keys = *channel.keys;
-  if (!keys.matrices.empty()) {
-    return keys.matrices[Bracket(keys.matrices, ticks).first].value;
-  }
   const Rest& rest = rest_[channel.frame];
   Vec3 s = Sample(keys.scales, ticks, rest.scale);
   Quat r = Sample(keys.rotations, ticks, rest.rotation);

@@ -3,16 +3,17 @@
 // (track 0) holds a set and a local time; advancing time writes the local
 // matrix of every frame the set animates.
 //
-// Keys are interpolated linearly for scale and position and spherically for
-// rotation; matrix keys are used as given (the last one at or before the
-// time). A set's period is its last key time, and it loops. A frame animated
-// without some of scale, rotation or position keeps that part of its matrix
-// from the file.
+// Keys are blended between the two around the time: scale and position
+// linearly, rotation spherically; matrix keys are taken apart into those
+// three and blended the same way. A set's period is its last key time, and
+// it loops. A frame animated without some of scale, rotation or position
+// keeps that part of its matrix from the file.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "gfx/AnimationClock.h"
 #include "gfx/XScene.h"
 
 class AnimationController {
@@ -20,7 +21,8 @@ class AnimationController {
   // bindTransforms: each frame's own matrix as the file gives it.
   AnimationController(const XScene& scene, const std::vector<std::string>& frameNames,
                       const std::vector<Matrix>& bindTransforms);
-  // Channels point into the controller's own copy of the keys.
+  // Channels point into the controller's own copy of the keys, in which
+  // matrix keys are already taken apart.
   AnimationController(const AnimationController&) = delete;
   AnimationController& operator=(const AnimationController&) = delete;
 
@@ -28,7 +30,7 @@ class AnimationController {
   // Calls naming another track or a set that does not exist change nothing.
   void SetTrackAnimationSet(uint32_t track, uint32_t set);
   void SetTrackPosition(uint32_t track, double seconds);
-  double TrackPosition() const { return position_; }
+  double TrackPosition() const { return clock_.Seconds(); }
   // Advances the track and writes the animated frames' local matrices.
   void AdvanceTime(double seconds, std::vector<Matrix>& transformations);
   // The pose of the track's set at the track's current time.
@@ -54,7 +56,6 @@ class AnimationController {
   std::vector<XAnimationSet> animations_;
   std::vector<Set> sets_;
   std::vector<Rest> rest_;
-  double ticksPerSecond_;
+  AnimationClock clock_;
   uint32_t set_ = 0;
-  double position_ = 0;
 };

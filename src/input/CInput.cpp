@@ -45,7 +45,11 @@ void CInput::ClearStates() { state.fill(PadState{}); }
 
 void CInput::Update() {
   ClearStates();
-  if (!source) return;
+  if (source) ReadDevices();
+  if (recorder) recorder->Record(state[0]);
+}
+
+void CInput::ReadDevices() {
   source->Poll();
 
   KeyboardState keys = {};

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "input/InputRecorder.h"
 #include "input/InputSource.h"
 #include "input/PadState.h"
 
@@ -17,15 +18,19 @@ class CInput {
 
   void Update();
   void ClearStates();
+  // From now on every update hands record 0 to `recorder` (null: none).
+  void SetRecorder(InputRecorder* recorder) { this->recorder = recorder; }
   PadState& GetState(int slot) { return state.at(slot); }
   const PadState& GetState(int slot) const { return state.at(slot); }
 
  private:
+  void ReadDevices();
   void ApplyKeyboard(const KeyboardState& keys);
   static void ApplyPad(PadState& pad, const PadReading& reading);
 
   std::array<PadState, kPadSlots> state = {};
   std::unique_ptr<InputSource> source;
+  InputRecorder* recorder = nullptr;
 };
 
 // A stick position in -1000..+1000 as an axis value: 0 inside the dead zone

@@ -289,9 +289,11 @@ bool GlDevice::Present() {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
   }
-  bool oneToOne = to.width == kWidth && to.height == kHeight;
+  // Whole multiples keep every pixel square and sharp; other sizes (full
+  // screen on an odd desktop) are smoothed.
+  const bool wholeMultiple = to.width % kWidth == 0 && to.height % kHeight == 0;
   glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
-                    GL_COLOR_BUFFER_BIT, oneToOne ? GL_NEAREST : GL_LINEAR);
+                    GL_COLOR_BUFFER_BIT, wholeMultiple ? GL_NEAREST : GL_LINEAR);
   SDL_GL_SwapWindow(window_);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   glEnable(GL_SCISSOR_TEST);

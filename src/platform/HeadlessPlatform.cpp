@@ -1,5 +1,6 @@
 #include "platform/HeadlessPlatform.h"
 
+#include "platform/ImageFile.h"
 #include "platform/RecordingDevice.h"
 
 std::unique_ptr<Window> HeadlessPlatform::CreateGameWindow(const std::string&, int, int, const std::string&) {
@@ -20,4 +21,8 @@ std::unique_ptr<InputSource> HeadlessPlatform::CreateInputSource(Window&) {
 
 std::string HeadlessPlatform::ExecutableFolder() const {
   return exeFolder.empty() ? Platform::ExecutableFolder() : exeFolder;
+}
+
+void HeadlessPlatform::SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb) {
+  SaveScreenshot(path, {width, height, std::move(argb)});
 }

@@ -31,6 +31,8 @@ class HeadlessPlatform : public Platform {
   // Until set, the folder of the running program.
   void SetExecutableFolder(std::string folder) { exeFolder = std::move(folder); }
   std::string ExecutableFolder() const override;
+  // Written at once: headless runs have no frame to keep.
+  void SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb) override;
 
  private:
   ManualClock clock;

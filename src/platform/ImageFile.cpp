@@ -1,3 +1,4 @@
+#include <filesystem>
 #include "platform/ImageFile.h"
 
 #include <SDL.h>
@@ -60,6 +61,12 @@ bool SavePng(const std::string& path, const Image& image, PngAlpha alpha) {
     }
   }
   return IMG_SavePNG(surface.get(), NativePath(path).c_str()) == 0;
+}
+
+bool SaveScreenshot(const std::string& path, const Image& image) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(NativePath(path)).parent_path(), ignored);
+  return SavePng(path, image);
 }
 
 uint32_t TextureSideFor(uint32_t imageSide) {

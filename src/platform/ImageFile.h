@@ -29,5 +29,8 @@ enum class PngAlpha { Drop, Keep };
 // False when the file cannot be written.
 bool SavePng(const std::string& path, const Image& image, PngAlpha alpha = PngAlpha::Drop);
 
+// A screenshot: its folder is made first when missing.
+bool SaveScreenshot(const std::string& path, const Image& image);
+
 // The texture side the loader creates for an image side: the next power of two.
 uint32_t TextureSideFor(uint32_t imageSide);

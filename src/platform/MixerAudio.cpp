@@ -5,17 +5,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <utility>
 
+#include "platform/FluidMusic.h"
 #include "platform/NullAudio.h"
 
 namespace {
 
 constexpr int kFrequency = 44100;
-constexpr int kChunkFrames = 1024;  // about 23 ms of latency
-constexpr int kEffectChannels = 32;
+// About 12 ms a buffer: a piece that ends is started over by the next step's
+// loop check, and the restart is heard from the next buffer on.
+constexpr int kChunkFrames = 512;
 
 bool g_mixerOpen = false;
 
@@ -24,8 +27,6 @@ int MixerVolume(float gain) {
   return static_cast<int>(std::lround(std::clamp(gain, 0.0f, 1.0f) * MIX_MAX_VOLUME));
 }
 
-Uint8 PanVolume(float gain) { return static_cast<Uint8>(std::lround(std::clamp(gain, 0.0f, 1.0f) * 255.0f)); }
-
 class MixerClip final : public EffectClip {
  public:
   explicit MixerClip(Mix_Chunk* chunk) : chunk_(chunk) {}
@@ -33,12 +34,22 @@ class MixerClip final : public EffectClip {
   MixerClip(const MixerClip&) = delete;
   MixerClip& operator=(const MixerClip&) = delete;
 
-  // Every channel busy: this play is dropped rather than cutting another.
-  void Play() const override { Mix_PlayChannel(-1, chunk_, 0); }
+  // With every channel busy, the effect playing longest gives way.
+  void Play() const override {
+    if (Mix_PlayChannel(-1, chunk_, 0) >= 0) return;
+    const int oldest = Mix_GroupOldest(-1);
+    if (oldest < 0) return;
+    Mix_HaltChannel(oldest);
+    Mix_PlayChannel(oldest, chunk_, 0);
+  }
 
  private:
   Mix_Chunk* chunk_;
 };
+
+void MixMusic(void* music, Uint8* stream, int bytes) {
+  static_cast<FluidMusic*>(music)->Mix(reinterpret_cast<int16_t*>(stream), bytes / 4);
+}
 
 }  // namespace
 
@@ -55,6 +66,14 @@ const std::vector<std::string>& StandardSoundFonts() {
   return fonts;
 }
 
+std::vector<std::string> SoundFontCandidates() {
+  std::vector<std::string> candidates = StandardSoundFonts();
+  if (const char* chosen = std::getenv("VEXHOP_SOUNDFONT"); chosen && *chosen) {
+    candidates.insert(candidates.begin(), chosen);
+  }
+  return candidates;
+}
+
 std::string FindSoundFont(const std::vector<std::string>& candidates) {
   for (const auto& path : candidates) {
     std::error_code error;
@@ -66,69 +85,53 @@ std::string FindSoundFont(const std::vector<std::string>& candidates) {
 
 std::unique_ptr<MixerAudio> MixerAudio::Open() {
   if (g_mixerOpen || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
-  // WAV needs no decoder library; a missing MIDI one only silences music.
-  Mix_Init(MIX_INIT_MID);
-  std::string soundFont = FindSoundFont(StandardSoundFonts());
-  if (!soundFont.empty()) Mix_SetSoundFonts(soundFont.c_str());
-  if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
-    Mix_Quit();
+  // 16-bit stereo as asked, at whatever rate the device prefers.
+  if (Mix_OpenAudioDevice(kFrequency, AUDIO_S16SYS, 2, kChunkFrames, nullptr, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return nullptr;
   }
+  int frequency = kFrequency;
+  Mix_QuerySpec(&frequency, nullptr, nullptr);
   Mix_AllocateChannels(kEffectChannels);
   g_mixerOpen = true;
-  return std::unique_ptr<MixerAudio>(new MixerAudio(std::move(soundFont)));
+  auto music = std::make_unique<FluidMusic>(FindSoundFont(SoundFontCandidates()), frequency);
+  return std::unique_ptr<MixerAudio>(new MixerAudio(std::move(music)));
 }
 
-MixerAudio::MixerAudio(std::string soundFont) : soundFont_(std::move(soundFont)) {}
+MixerAudio::MixerAudio(std::unique_ptr<FluidMusic> music) : music_(std::move(music)) {
+  // The mixer's own music player is never used: every piece goes through
+  // the one synthesiser, whatever MIDI players the mixer was built with.
+  Mix_HookMusic(MixMusic, music_.get());
+}
 
 MixerAudio::~MixerAudio() {
-  ReleaseMusic();
+  Mix_HookMusic(nullptr, nullptr);  // waits for a buffer being mixed
   Mix_CloseAudio();
-  Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   g_mixerOpen = false;
 }
 
-void MixerAudio::ReleaseMusic() {
-  if (music_) Mix_FreeMusic(music_);  // halts it first when it plays
-  music_ = nullptr;
-  started_ = false;
-  startPosition_ = 0.0;
+const std::string& MixerAudio::SoundFont() const { return music_->SoundFont(); }
+
+bool MixerAudio::LoadMusic(const std::string& path) { return music_->Load(path); }
+
+void MixerAudio::PlayMusic() { music_->Play(); }
+
+void MixerAudio::StopMusic() { music_->Stop(); }
+
+void MixerAudio::SetMusicPosition(double seconds) { music_->SetPosition(seconds); }
+
+bool MixerAudio::MusicEnded() const { return music_->Ended(); }
+
+void MixerAudio::SetMusicGain(float gain) {
+  gain_ = gain;
+  music_->SetGain(gain_ * leftGain_, gain_ * rightGain_);
 }
 
-bool MixerAudio::LoadMusic(const std::string& path) {
-  ReleaseMusic();
-  music_ = Mix_LoadMUS(path.c_str());
-  return music_ != nullptr;
-}
-
-void MixerAudio::PlayMusic() {
-  if (!music_ || Mix_PlayingMusic()) return;
-  started_ = Mix_PlayMusic(music_, 0) == 0;
-  if (started_ && startPosition_ > 0.0) Mix_SetMusicPosition(startPosition_);
-}
-
-void MixerAudio::StopMusic() {
-  if (music_) Mix_HaltMusic();
-  started_ = false;
-}
-
-void MixerAudio::SetMusicPosition(double seconds) {
-  startPosition_ = seconds;
-  if (!music_ || !Mix_PlayingMusic()) return;
-  // FluidSynth cannot seek, but it can start over.
-  if (Mix_SetMusicPosition(seconds) != 0 && seconds == 0.0) Mix_PlayMusic(music_, 0);
-}
-
-bool MixerAudio::MusicEnded() const { return music_ && started_ && !Mix_PlayingMusic(); }
-
-void MixerAudio::SetMusicGain(float gain) { Mix_VolumeMusic(MixerVolume(gain)); }
-
-// The mixer has no effect chain for music alone, so balance pans the final
-// mix. The game only ever centres it, which removes the panning.
 void MixerAudio::SetMusicBalance(float leftGain, float rightGain) {
-  Mix_SetPanning(MIX_CHANNEL_POST, PanVolume(leftGain), PanVolume(rightGain));
+  leftGain_ = leftGain;
+  rightGain_ = rightGain;
+  music_->SetGain(gain_ * leftGain_, gain_ * rightGain_);
 }
 
 std::unique_ptr<EffectClip> MixerAudio::LoadEffect(const std::string& path) {

@@ -1,7 +1,8 @@
 #pragma once
-// Sound output through SDL2_mixer: MIDI music rendered by FluidSynth with a
-// General MIDI SoundFont found at run time, WAV effects each started on a
-// free channel of 32. The mixer is process-wide, so one is open at a time.
+// Sound output through SDL2_mixer: WAV effects each started on a free
+// channel, MIDI music rendered by FluidSynth (FluidMusic) into the mixer's
+// music stream with the SoundFont found at start. The mixer is process-wide,
+// so one is open at a time.
 
 #include <memory>
 #include <string>
@@ -9,10 +10,16 @@
 
 #include "audio/AudioBackend.h"
 
-struct _Mix_Music;
+class FluidMusic;
 
 class MixerAudio final : public AudioBackend {
  public:
+  // Effects that can sound at once. In play the block and strike sounds may
+  // start on every step (a quarter of a second at most: up to 15 and 9 at
+  // once) and each of the other effects a few times; with every channel
+  // busy, the effect playing longest gives way to the new one.
+  static constexpr int kEffectChannels = 64;
+
   // Null when there is no audio device, the mixer cannot open it, or another
   // MixerAudio is open.
   static std::unique_ptr<MixerAudio> Open();
@@ -20,9 +27,9 @@ class MixerAudio final : public AudioBackend {
   MixerAudio(const MixerAudio&) = delete;
   MixerAudio& operator=(const MixerAudio&) = delete;
 
-  // The SoundFont handed to FluidSynth; empty when none was found, and MIDI
-  // music then stays silent.
-  const std::string& SoundFont() const { return soundFont_; }
+  // The SoundFont the music plays with; empty when none was found or it
+  // could not be loaded, and the music is then silent.
+  const std::string& SoundFont() const;
 
   bool LoadMusic(const std::string& path) override;
   void PlayMusic() override;
@@ -35,18 +42,20 @@ class MixerAudio final : public AudioBackend {
   void SetEffectGain(float gain) override;
 
  private:
-  explicit MixerAudio(std::string soundFont);
-  void ReleaseMusic();
+  explicit MixerAudio(std::unique_ptr<FluidMusic> music);
 
-  std::string soundFont_;
-  _Mix_Music* music_ = nullptr;
-  double startPosition_ = 0.0;
-  bool started_ = false;
+  std::unique_ptr<FluidMusic> music_;
+  float gain_ = 1.0f;
+  float leftGain_ = 1.0f;
+  float rightGain_ = 1.0f;
 };
 
 // The usual places of a General MIDI SoundFont on Debian and its relatives,
 // in order of preference.
 const std::vector<std::string>& StandardSoundFonts();
+
+// The file named by VEXHOP_SOUNDFONT when it is set, then the usual places.
+std::vector<std::string> SoundFontCandidates();
 
 // The first of the candidates that is a readable file; empty when none is.
 std::string FindSoundFont(const std::vector<std::string>& candidates);

@@ -1,13 +1,10 @@
 #include "platform/ScriptedInputSource.h"
 
+#include "input/KeyLayout.h"
+
 namespace {
 
-constexpr int32_t kFullTilt = 1000;
-
-int32_t Axis(bool negative, bool positive) {
-  if (negative) return -kFullTilt;
-  return positive ? kFullTilt : 0;
-}
+constexpr uint8_t kKeyDown = 0x80;
 
 }  // namespace
 
@@ -32,11 +29,18 @@ void ScriptedInputSource::Poll() {
   if (--script.front().steps == 0) script.pop_front();
 }
 
+bool ScriptedInputSource::ReadKeyboard(KeyboardState& keys) {
+  keys = {};
+  if (current.up) keys[Dik::S] = kKeyDown;
+  if (current.down) keys[Dik::X] = kKeyDown;
+  if (current.left) keys[Dik::Z] = kKeyDown;
+  if (current.right) keys[Dik::C] = kKeyDown;
+  return true;
+}
+
 bool ScriptedInputSource::ReadPad(int index, PadReading& reading) {
   if (index != 0) return false;
   reading = PadReading{};
-  reading.lX = Axis(current.left, current.right);
-  reading.lY = Axis(current.up, current.down);
   for (size_t b = 0; b < current.buttons.size(); ++b) {
     if (current.buttons[b]) reading.rgbButtons[b] = 0x80;
   }

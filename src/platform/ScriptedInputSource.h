@@ -1,17 +1,14 @@
 #pragma once
-// Input for headless runs: pad 0 holds what a script says, each entry for a
-// number of logic steps (one step per poll); after the script it holds
-// nothing. The keyboard is never read.
+// Input for headless runs: pad record 0 holds what a script says, each entry
+// for a number of logic steps (one step per poll); after the script it holds
+// nothing. Directions come in through the keyboard's keys for record 0, so
+// that, as on a keyboard, opposite directions can be held together; buttons
+// come in through pad 0.
 
-#include <bitset>
 #include <deque>
 
 #include "input/InputSource.h"
-
-struct PadHold {
-  bool up = false, down = false, left = false, right = false;  // up wins over down, left over right
-  std::bitset<33> buttons;
-};
+#include "input/PadHold.h"
 
 class ScriptedInputSource final : public InputSource {
  public:
@@ -23,7 +20,7 @@ class ScriptedInputSource final : public InputSource {
   int StepsLeft() const { return stepsLeft; }
 
   void Poll() override;
-  bool ReadKeyboard(KeyboardState&) override { return false; }
+  bool ReadKeyboard(KeyboardState& keys) override;
   int PadCount() const override { return 1; }
   bool ReadPad(int index, PadReading& reading) override;
 

@@ -2,7 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "platform/GlDevice.h"
+#include "platform/ImageFile.h"
+#include "platform/PlaybackInputSource.h"
 #include "platform/SdlInputSource.h"
 #include "platform/SdlWindow.h"
 
@@ -16,7 +20,8 @@ int64_t SdlClock::Counter() const { return static_cast<int64_t>(SDL_GetPerforman
 int64_t SdlClock::Frequency() const { return static_cast<int64_t>(SDL_GetPerformanceFrequency()); }
 uint32_t SdlClock::Ticks() const { return SDL_GetTicks(); }
 
-SdlPlatform::SdlPlatform() {
+SdlPlatform::SdlPlatform(int windowScale, std::optional<InputScript> playback)
+    : windowScale(windowScale), playback(std::move(playback)) {
   // Closing the window goes through the frame's close path; SDL_QUIT then
   // only means an end request from outside (a signal).
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -29,6 +34,7 @@ SdlPlatform::SdlPlatform() {
 // shutting it down unloads Mesa's driver and strands its allocations where
 // no leak checker can name them.
 SdlPlatform::~SdlPlatform() {
+  for (std::future<void>& picture : pictures) picture.wait();
   SetDialogHandler(nullptr);
   if (videoReady) SDL_EnableScreenSaver();
 }
@@ -36,7 +42,8 @@ SdlPlatform::~SdlPlatform() {
 std::unique_ptr<Window> SdlPlatform::CreateGameWindow(const std::string& title, int width, int height,
                                                       const std::string& iconPath) {
   if (!videoReady) return nullptr;
-  std::unique_ptr<SdlWindow> window = SdlWindow::Create(title, width, height, iconPath);
+  std::unique_ptr<SdlWindow> window =
+      SdlWindow::Create(title, width, height, WindowScaleThatFits(width, height), iconPath);
   if (window) dialogs.SetParent(SDL_GetWindowID(window->Handle()));
   return window;
 }
@@ -46,7 +53,26 @@ std::unique_ptr<RenderDevice> SdlPlatform::CreateRenderDevice(Window& window) {
 }
 
 std::unique_ptr<InputSource> SdlPlatform::CreateInputSource(Window& window) {
-  return std::make_unique<SdlInputSource>(HandleOf(window));
+  auto player = std::make_unique<SdlInputSource>(HandleOf(window));
+  if (!playback) return player;
+  return std::make_unique<PlaybackInputSource>(std::move(player), *playback);
+}
+
+// The largest scale up to the one asked for at which the window fits the
+// desktop's usable area.
+int SdlPlatform::WindowScaleThatFits(int width, int height) const {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return windowScale;
+  return std::max(1, std::min({windowScale, usable.w / width, usable.h / height}));
+}
+
+void SdlPlatform::SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb) {
+  std::erase_if(pictures, [](const std::future<void>& picture) {
+    return picture.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+  });
+  pictures.push_back(std::async(std::launch::async, [path, image = Image{width, height, std::move(argb)}] {
+    SaveScreenshot(path, image);
+  }));
 }
 
 Clock& SdlPlatform::GetClock() { return clock; }

@@ -3,9 +3,12 @@
 // performance counter, and SDL message boxes for util/Dialog.h while it
 // lives. The screen saver stays off while the bundle lives.
 
+#include <future>
 #include <memory>
+#include <vector>
 
 #include "app/Platform.h"
+#include "input/InputScript.h"
 #include "platform/SdlDialogs.h"
 
 class SdlClock final : public Clock {
@@ -17,7 +20,10 @@ class SdlClock final : public Clock {
 
 class SdlPlatform final : public Platform {
  public:
-  SdlPlatform();
+  // `windowScale` (1 to 4) enlarges the window, as far as the desktop has
+  // room; with a `playback` script the game is fed the recorded input instead
+  // of the player's, and any key ends it.
+  explicit SdlPlatform(int windowScale = 1, std::optional<InputScript> playback = std::nullopt);
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -27,9 +33,15 @@ class SdlPlatform final : public Platform {
   std::unique_ptr<RenderDevice> CreateRenderDevice(Window& window) override;
   std::unique_ptr<InputSource> CreateInputSource(Window& window) override;
   Clock& GetClock() override;
+  void SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb) override;
 
  private:
+  int WindowScaleThatFits(int width, int height) const;
+
   bool videoReady;
+  int windowScale;
+  std::optional<InputScript> playback;
+  std::vector<std::future<void>> pictures;  // files still being written
   SdlClock clock;
   SdlDialogs dialogs;
 };

@@ -31,6 +31,10 @@ bool TranslateKey(const SDL_KeyboardEvent& key, WindowEvent& event) {
     event.type = WindowEvent::Type::Escape;
     return true;
   }
+  if (key.keysym.scancode == SDL_SCANCODE_F12) {
+    event.type = WindowEvent::Type::Screenshot;
+    return true;
+  }
   const bool enter = key.keysym.scancode == SDL_SCANCODE_RETURN || key.keysym.scancode == SDL_SCANCODE_KP_ENTER;
   if (enter && (key.keysym.mod & KMOD_ALT)) {
     event.type = WindowEvent::Type::ToggleFullScreen;
@@ -52,15 +56,15 @@ bool TranslateMouseButton(const SDL_MouseButtonEvent& sdl, WindowEvent& event) {
 
 }  // namespace
 
-std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title, int width, int height,
+std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title, int width, int height, int scale,
                                              const std::string& iconPath) {
-  SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                        height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+  SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        width * scale, height * scale, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
   if (!window) return nullptr;
   SetIcon(window, iconPath);
   // The game reads keys by position; composed text would only get in the way.
   SDL_StopTextInput();
-  return std::unique_ptr<SdlWindow>(new SdlWindow(window));
+  return std::unique_ptr<SdlWindow>(new SdlWindow(window, scale));
 }
 
 SdlWindow::~SdlWindow() { SDL_DestroyWindow(window); }
@@ -100,7 +104,7 @@ bool SdlWindow::IsForeground() const { return (SDL_GetWindowFlags(window) & SDL_
 
 void SdlWindow::SetDisplayMode(bool fullScreen, int width, int height) {
   SDL_SetWindowFullscreen(window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  if (!fullScreen) SDL_SetWindowSize(window, width, height);
+  if (!fullScreen) SDL_SetWindowSize(window, width * scale, height * scale);
 }
 
 void SdlWindow::ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }

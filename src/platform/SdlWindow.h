@@ -12,8 +12,9 @@ union SDL_Event;
 
 class SdlWindow final : public Window {
  public:
-  // Null when SDL cannot make the window.
-  static std::unique_ptr<SdlWindow> Create(const std::string& title, int width, int height,
+  // Null when SDL cannot make the window. In window mode its client area
+  // is `scale` times the size asked for.
+  static std::unique_ptr<SdlWindow> Create(const std::string& title, int width, int height, int scale,
                                            const std::string& iconPath);
   ~SdlWindow() override;
   SdlWindow(const SdlWindow&) = delete;
@@ -29,9 +30,10 @@ class SdlWindow final : public Window {
   int RefreshRate() const override;
 
  private:
-  explicit SdlWindow(SDL_Window* window) : window(window) {}
+  SdlWindow(SDL_Window* window, int scale) : window(window), scale(scale) {}
   // False for the SDL events the frame does not care about.
   static bool Translate(const SDL_Event& sdl, WindowEvent& event);
 
   SDL_Window* window;
+  int scale;
 };

@@ -9,3 +9,8 @@ bool ReadWindowFullScreen(const std::string& currentDirectory) {
 bool ReadGameFullScreen(const std::string& currentDirectory) {
   return GetPrivateProfileInt("フルスクリーン", "fullscreen", 0, currentDirectory + "\\Data\\Setting.ini") != 0;
 }
+
+int ReadWindowScale(const std::string& currentDirectory) {
+  const int scale = GetPrivateProfileInt("Vexhop", "Scale", 1, currentDirectory + "\\Setting.ini");
+  return scale >= 1 && scale <= 4 ? scale : 1;
+}

@@ -1,6 +1,7 @@
 #include "scenes/CEvent_Title.h"
 
 #include "actors/CEffect_Fade.h"
+#include "app/Version.h"
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
 #include "save/SaveData.h"
@@ -136,7 +137,7 @@ void CEvent_Title::Draw() {
   } else {
     game.texTitle_1->DrawImage(300, 350, kWhite);
   }
-  game.textFont.DrawText(game.sprite.get(), 550, 180, kWhite, "Version 1.0.0");
+  game.textFont.DrawText(game.sprite.get(), 550, 180, kWhite, (std::string("Version ") + kGameVersion).c_str());
   game.texCursor->DrawImage(300, static_cast<float>(350 + 50 * cursor), kWhite);
   game.numberFont->DrawString(IntToStr(game.hiScore), 650, 480, kWhite);
   game.numberFont->DrawString(IntToStr(game.bestStage), 680, 520, kWhite);

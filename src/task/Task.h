@@ -17,6 +17,11 @@ class CTask : public TaskLink {
   // One logic step; false asks the move pass to delete the task.
   virtual bool Move() = 0;
   virtual void Draw() = 0;
+  // Runs once per logic step after every list has moved: the part of a
+  // frame that changes state (the player's action timer and pose). Kept out
+  // of Draw so that play depends only on the input of each step, not on how
+  // many pictures are drawn between steps.
+  virtual void Animate() {}
   // The class's own name, as traces and logs show it.
   virtual const char* ClassName() const { return "CTask"; }
 

@@ -13,3 +13,8 @@ void DrawTasks(CTaskList* list) {
   CTaskIter it(list);
   while (it.HasNext()) it.Next()->Draw();
 }
+
+void AnimateTasks(CTaskList* list) {
+  CTaskIter it(list);
+  while (it.HasNext()) it.Next()->Animate();
+}

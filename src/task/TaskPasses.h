@@ -10,3 +10,6 @@ void MoveTasks(CTaskList* list);
 
 // Draws every task in list order, so older tasks are drawn first.
 void DrawTasks(CTaskList* list);
+
+// Animates every task in list order.
+void AnimateTasks(CTaskList* list);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -11,7 +12,9 @@
 #include <string>
 
 #include "Models.h"
+#include "gfx/CAnimMesh.h"
 #include "gfx/XScene.h"
+#include "platform/RecordingDevice.h"
 #include "support/Catalogue.h"
 
 namespace {
@@ -103,6 +106,26 @@ TEST(ModelFiles, PlayerRigAndKeysReadBackAsMade) {
         }
       }
     }
+  }
+}
+
+// At 60 steps a second each step of the walk shows a pose of its own: keys
+// 2 ticks apart are blended on the step between them.
+TEST(ModelFiles, PlayerWalkShowsANewPoseOnEveryStep) {
+  RecordingDevice device;
+  CAnimMesh player(&device, kTree + "/AnimModel/goremu/goremu.x");
+  player.SetAnimation(0, 1);
+  std::vector<Matrix> previous;
+  for (int step = 0; step < 60; ++step) {
+    player.AdvanceTime(1.0 / 60);
+    player.Draw(0, 0, 0, 1, 1, 1, 0, 0, 0, 0);
+    std::vector<Matrix> pose;
+    for (size_t f = 0; f < player.FrameCount(); ++f) pose.push_back(player.Combined(f));
+    if (step > 0) {
+      const bool moved = std::memcmp(pose.data(), previous.data(), pose.size() * sizeof(Matrix)) != 0;
+      EXPECT_TRUE(moved) << "step " << step << " shows the pose of the step before";
+    }
+    previous = std::move(pose);
   }
 }
 

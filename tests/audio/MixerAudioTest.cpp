@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "audio/Attenuation.h"
 #include "audio/CBgmPlayer.h"
@@ -85,7 +87,7 @@ class MixerAudioTest : public ::testing::Test {
 };
 
 TEST_F(MixerAudioTest, MidiAndWavAreHeardAtTheirVolumes) {
-  ASSERT_FALSE(FindSoundFont(StandardSoundFonts()).empty()) << "install timgm6mb-soundfont";
+  ASSERT_FALSE(FindSoundFont(SoundFontCandidates()).empty()) << "install timgm6mb-soundfont";
   const double musicFull = MusicLevel(1.0f);
   EXPECT_GT(musicFull, 100000.0) << "the MIDI piece is silent";
   EXPECT_NEAR(MusicLevel(0.5f) / musicFull, AttenuationGain(-301), 0.02);
@@ -97,26 +99,71 @@ TEST_F(MixerAudioTest, MidiAndWavAreHeardAtTheirVolumes) {
   EXPECT_NEAR(EffectLevel(0.5f, 2) / effectHalf, 2.0, 0.02) << "two plays in one step overlap";
 }
 
-// A short WAV serves as the piece here: it runs to its end quickly.
-TEST_F(MixerAudioTest, PieceEndsLoopsAndStops) {
+// The first millisecond of each sound that follows at least 100 ms of quiet.
+std::vector<size_t> Onsets(const std::vector<int>& peaks) {
+  constexpr int kLoud = 1000;  // about -30 dBFS
+  std::vector<size_t> onsets;
+  size_t quiet = 100;
+  for (size_t ms = 0; ms < peaks.size(); ++ms) {
+    if (peaks[ms] >= kLoud && quiet >= 100) onsets.push_back(ms);
+    quiet = peaks[ms] < kLoud ? quiet + 1 : 0;
+  }
+  return onsets;
+}
+
+// A note of 0.2 s in a piece that ends at 0.6 s, played with the session's
+// loop check run 60 times a second: the note comes back every 0.6 s, the
+// piece's own rest and no more. Ringing on until the synthesiser falls
+// silent would add seconds.
+TEST_F(MixerAudioTest, PieceLoopsAtItsEndOfTrackTimeAndStaysStoppedWhenStopped) {
+  ASSERT_FALSE(FindSoundFont(SoundFontCandidates()).empty()) << "install timgm6mb-soundfont";
+  WriteOneNoteMidi(dir_ / "loop.mid", 192, 576);
   RenderLevel([&](MixerAudio& mixer) {
     CBgmPlayer bgm(mixer);
-    ASSERT_TRUE(bgm.Load(dir_ / "tone.wav"));
+    ASSERT_TRUE(bgm.Load(dir_ / "loop.mid"));
     EXPECT_FALSE(bgm.IsFinished()) << "loaded and never started";
     bgm.Play();
-    auto waitForEnd = [&] {
-      for (int i = 0; i < 1000 && !bgm.IsFinished(); ++i) std::this_thread::sleep_for(10ms);
-      return bgm.IsFinished();
-    };
-    ASSERT_TRUE(waitForEnd());
-    bgm.RestartIfFinished();
-    EXPECT_FALSE(bgm.IsFinished()) << "the step check starts it again";
-    ASSERT_TRUE(waitForEnd());
-    bgm.RestartIfFinished();
+    const auto target = OutputSize() + 44100 * 4 * 2;  // three loops and a bit
+    for (int i = 0; i < 1000 && OutputSize() < target; ++i) {
+      bgm.RestartIfFinished();
+      std::this_thread::sleep_for(16667us);
+    }
     bgm.Stop();
     Listen(0.3);
     EXPECT_FALSE(bgm.IsFinished()) << "a stopped piece is not finished";
   });
+  const std::vector<int> peaks = PeakPerMillisecond(output_);
+  const std::vector<size_t> onsets = Onsets(peaks);
+  ASSERT_GE(onsets.size(), 3u);
+  for (size_t i = 1; i < onsets.size(); ++i) {
+    const auto added = static_cast<long>(onsets[i] - onsets[i - 1]) - 600;
+    EXPECT_GE(added, -2) << "loop " << i;
+    EXPECT_LT(added, 50) << "loop " << i << ": silence added at the loop point (ms)";
+  }
+  // Stopped: silent at once, and never started again.
+  EXPECT_EQ(*std::max_element(peaks.end() - 250, peaks.end()), 0);
+  EXPECT_LT(onsets.back(), peaks.size() - 300) << "no note after the stop";
+}
+
+TEST_F(MixerAudioTest, WithEveryChannelBusyTheOldestEffectGivesWayToTheNewest) {
+  WriteToneWav(dir_ / "oldest.wav", 3.0, 0.1);
+  WriteToneWav(dir_ / "silent.wav", 3.0, 0.0);
+  WriteToneWav(dir_ / "newest.wav", 0.1, 0.5);
+  RenderLevel([&](MixerAudio& mixer) {
+    CSePlayer se(mixer);
+    CSound oldest(dir_ / "oldest.wav"), silent(dir_ / "silent.wav"), newest(dir_ / "newest.wav");
+    for (CSound* sound : {&oldest, &silent, &newest}) se.Download(*sound);
+    se.Play(oldest);
+    std::this_thread::sleep_for(5ms);  // the mixer tells start times apart by the millisecond
+    for (int i = 1; i < MixerAudio::kEffectChannels; ++i) se.Play(silent);
+    Listen(0.2);
+    se.Play(newest);
+    Listen(0.5);
+  });
+  const std::vector<int> peaks = PeakPerMillisecond(output_);
+  ASSERT_GT(peaks.size(), 600u);
+  EXPECT_GT(*std::max_element(peaks.begin(), peaks.end()), 0.4 * 32767) << "the newest effect is heard";
+  EXPECT_EQ(*std::max_element(peaks.end() - 200, peaks.end()), 0) << "the oldest one has stopped";
 }
 
 TEST(MixerAudio, WithoutADeviceBothPlayersAreSilent) {

@@ -1,6 +1,8 @@
 #include "audio/SoundFiles.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <numbers>
 
@@ -10,6 +12,9 @@ namespace {
 void Put(std::string& out, uint32_t value, int bytes, bool bigEndian = false) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * (bigEndian ? bytes - 1 - i : i))));
 }
+
+// Ticks below 16384 as a two-byte variable-length delta.
+std::string Delta(uint16_t ticks) { return {static_cast<char>(0x80 | ticks >> 7), static_cast<char>(ticks & 0x7F)}; }
 
 }  // namespace
 
@@ -35,14 +40,12 @@ void WriteToneWav(const std::string& path, double seconds, double amplitude) {
   std::ofstream(path, std::ios::binary) << wav;
 }
 
-void WriteOneNoteMidi(const std::string& path) {
-  const std::string track = {
+void WriteOneNoteMidi(const std::string& path, uint16_t noteTicks, uint16_t endTicks) {
+  const std::string track = std::string{
       0x00, '\xFF', 0x51, 0x03, 0x07, '\xA1', 0x20,  // 120 beats a minute
       0x00, '\xC0', 19,                              // church organ: a steady level
       0x00, '\x90', 60, 100,                         // middle C on
-      '\x83', 0x60, '\x80', 60, 0,                   // off one beat (480 ticks) later
-      0x00, '\xFF', 0x2F, 0x00,                      // end of track
-  };
+  } + Delta(noteTicks) + std::string{'\x80', 60, 0} + Delta(endTicks - noteTicks) + std::string{'\xFF', 0x2F, 0x00};
   std::string midi = "MThd";
   Put(midi, 6, 4, true);    // header size
   Put(midi, 0, 2, true);    // format 0: one track
@@ -58,4 +61,16 @@ double FileLevel(const std::string& path) {
   double sum = 0.0;
   for (int16_t sample; file.read(reinterpret_cast<char*>(&sample), sizeof sample);) sum += double(sample) * sample;
   return std::sqrt(sum);
+}
+
+std::vector<int> PeakPerMillisecond(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<int> peaks;
+  size_t sample = 0;
+  for (int16_t value; file.read(reinterpret_cast<char*>(&value), sizeof value); ++sample) {
+    const size_t ms = sample / 2 * 1000 / 44100;
+    if (ms >= peaks.size()) peaks.resize(ms + 1);
+    peaks[ms] = std::max(peaks[ms], std::abs(int(value)));
+  }
+  return peaks;
 }

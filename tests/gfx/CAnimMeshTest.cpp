@@ -88,6 +88,73 @@ TEST_F(CAnimMeshTest, TwoBoneSkinIsPosedAsComputedByHand) {
   }
 }
 
+// A rigid triangle on frame Arm, whose keys are whole matrices: at tick 0 a
+// lift of 10 in y; at tick 100 scale 2, a quarter turn about z and a move to
+// (10, 10, 0).
+const char* kMatrixKeys = R"(xof 0303txt 0032
+AnimTicksPerSecond { 100; }
+Frame Arm {
+  Mesh { 3; 1;0;0;, 0;1;0;, 0;0;1;; 1; 3; 0,1,2;; }
+}
+AnimationSet Swing {
+  Animation { { Arm }
+    AnimationKey { 4; 2;
+      0; 16; 1,0,0,0, 0,1,0,0, 0,0,1,0, 0,10,0,1;;,
+      100; 16; 0,2,0,0, -2,0,0,0, 0,0,2,0, 10,10,0,1;;; }
+  }
+}
+)";
+
+TEST_F(CAnimMeshTest, MatrixKeysBlendAsScaleRotationAndTranslation) {
+  CAnimMesh mesh(&device, dir.Write("model.x", kMatrixKeys));
+  mesh.AdvanceTime(0);
+  std::vector<Vec3> first = DrawAndRead(mesh, device);
+  EXPECT_TRUE(Near(first[0], {101, 10, 0}));
+
+  // Half way: scale 1.5, turned 45°, moved to (5, 10, 0). Blending the
+  // matrices element by element would put (1,0,0) at (5.5, 11, 0).
+  mesh.AdvanceTime(0.5);
+  const float d = 1.5f * std::sqrt(0.5f);
+  std::vector<Vec3> half = DrawAndRead(mesh, device);
+  EXPECT_TRUE(Near(half[0], {105 + d, 10 + d, 0}));
+  EXPECT_TRUE(Near(half[1], {105 - d, 10 + d, 0}));
+  EXPECT_TRUE(Near(half[2], {105, 10, 1.5f}));
+}
+
+TEST_F(CAnimMeshTest, RotationOnlyFrameKeepsItsFileScaleAndPosition) {
+  // Arm stands at (3, 5, 0) at scale 2 and only its rotation is keyed.
+  std::string text = kMatrixKeys;
+  text.replace(text.find("  Mesh"), 0, "  FrameTransformMatrix { 2,0,0,0, 0,2,0,0, 0,0,2,0, 3,5,0,1;; }\n");
+  text.replace(text.find("    AnimationKey"), text.find("  }\n}") - text.find("    AnimationKey"),
+               "    AnimationKey { 0; 2; 0; 4; 1,0,0,0;;, 100; 4; 0.70710678,0,0,-0.70710678;;; }\n");
+  CAnimMesh mesh(&device, dir.Write("model.x", text));
+  mesh.AdvanceTime(0.5);  // 45°
+  const float d = 2 * std::sqrt(0.5f);
+  EXPECT_TRUE(Near(DrawAndRead(mesh, device)[0], {103 + d, 5 + d, 0}));
+}
+
+// Matrix keys every 2 ticks at 60 ticks a second, as the player's model has
+// them, moving 10 units a key: stepped at 60 steps a second, each key shows
+// on its own step and the step between shows the pose half way, in every
+// loop alike.
+TEST_F(CAnimMeshTest, KeysEveryTwoTicksShowOnTheirStepsWithBlendsBetween) {
+  std::string text = "xof 0303txt 0032\nAnimTicksPerSecond { 60; }\nFrame Arm {\n"
+                     "  Mesh { 3; 0;0;0;, 0;1;0;, 1;0;0;; 1; 3; 0,1,2;; }\n}\n"
+                     "AnimationSet Walk { Animation { { Arm } AnimationKey { 4; 6;\n";
+  for (int k = 0; k <= 5; ++k) {
+    text += std::to_string(2 * k) + "; 16; 1,0,0,0, 0,1,0,0, 0,0,1,0, " + std::to_string(10 * k) + ",0,0,1;;" +
+            (k < 5 ? ",\n" : ";\n");
+  }
+  text += "} } }\n";
+  CAnimMesh mesh(&device, dir.Write("model.x", text));
+  mesh.SetAnimation(0, 0);
+  for (int step = 1; step <= 3 * 10; ++step) {
+    mesh.AdvanceTime(1.0f / 60);
+    const float x = DrawAndRead(mesh, device)[0].x - 100;
+    EXPECT_FLOAT_EQ(x, 5.0f * float(step % 10)) << "step " << step;
+  }
+}
+
 TEST_F(CAnimMeshTest, BlendStatesAreSetForTheDrawAndRestored) {
   CAnimMesh mesh(&device, dir.Write("model.x", kTwoBones));
   const MeshContainer& skin = mesh.Containers()[0];

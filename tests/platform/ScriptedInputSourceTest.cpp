@@ -12,7 +12,7 @@ TEST(ScriptedInputSourceTest, HoldsEachEntryForItsStepsThenNothing) {
   auto owned = std::make_unique<ScriptedInputSource>();
   ScriptedInputSource& script = *owned;
   CInput input(std::move(owned));
-  PadHold jumpRight, upLeftAndButton32;
+  PadHold jumpRight, upLeftAndButton32, opposites;
   jumpRight.right = true;
   jumpRight.buttons.set(0);
   upLeftAndButton32.up = upLeftAndButton32.left = true;
@@ -21,7 +21,9 @@ TEST(ScriptedInputSourceTest, HoldsEachEntryForItsStepsThenNothing) {
   script.Hold(0, jumpRight);  // nothing to hold
   script.Hold(1, jumpRight);
   script.Hold(1, upLeftAndButton32);
-  EXPECT_EQ(script.StepsLeft(), 4);
+  opposites.up = opposites.down = opposites.left = opposites.right = true;
+  script.Hold(1, opposites);
+  EXPECT_EQ(script.StepsLeft(), 5);
 
   const PadState& pad = input.GetState(0);
   using Held = std::vector<int>;  // up, left, right, button 0, button 32
@@ -35,6 +37,8 @@ TEST(ScriptedInputSourceTest, HoldsEachEntryForItsStepsThenNothing) {
   EXPECT_FLOAT_EQ(pad.axisX, 1.0f);
   EXPECT_EQ(held(), (Held{1, 1, 0, 0, 1}));
   EXPECT_FLOAT_EQ(pad.axisY, -1.0f);
+  held();  // as on a keyboard, opposite directions are held together
+  EXPECT_EQ((Held{pad.up, pad.down, pad.left, pad.right}), (Held{1, 1, 1, 1}));
   EXPECT_EQ(script.StepsLeft(), 0);
   EXPECT_EQ(held(), (Held{0, 0, 0, 0, 0}));
 }

@@ -26,7 +26,7 @@ class ScratchTree {
  public:
 
   ScratchTree() {
-    for (const char* folder : {"bin", "Data", "Texture", "Model", "AnimModel/goremu", "Sound", "BGM", "Font"}) {
+    for (const char* folder : {"bin", "Data", "Texture", "Model", "AnimModel/goremu", "Sound", "BGM", "Font", "stage"}) {
       std::filesystem::create_directories(dir_.path() / folder);
     }
     const auto white = [](int, int) { return ~0u; };
@@ -42,7 +42,7 @@ class ScratchTree {
     std::string name;
     for (int width, height; pictures >> name >> width >> height;) WritePicture(name + ".png", Paint(width, height, white));
     for (const char* effect : kCatalogueEffects) WriteBytes(dir_ / (std::string("Sound/") + effect), "RIFF");
-    for (const char* piece : {"title", "Option", "Stage1", "ending"}) {
+    for (const char* piece : {"title", "Option", "Stage1", "Stage2", "Stage3", "Stage4", "Stage5", "ending"}) {
       WriteBytes(dir_ / (std::string("BGM/") + piece + ".mid"), "MThd");
     }
   }

@@ -67,6 +67,10 @@ void ReplayRun::PlayScript(const InputScript& script) {
   scriptStage_ = game_->stage;
 }
 
+void ReplayRun::AppendInput(const InputScript& script) {
+  for (const ScriptEntry& entry : script.entries) platform_->Script()->Hold(entry.steps, entry.hold);
+}
+
 const StepTrace& ReplayRun::Step() {
   game_->Move();
   game_->RenderFrame();

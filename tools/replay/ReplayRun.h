@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "ReplayOptions.h"
 #include "StepTrace.h"
 
@@ -26,6 +26,9 @@ class ReplayRun {
   ~ReplayRun();
   ReplayRun(const ReplayRun&) = delete;
   ReplayRun& operator=(const ReplayRun&) = delete;
+
+  // Appends to the input being played (for tests that answer what they see).
+  void AppendInput(const InputScript& script);
 
   // One logic step and its frame.
   const StepTrace& Step();

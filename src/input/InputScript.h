@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScriptedInputSource.h"
+#include "input/PadHold.h"
 
 struct ScriptEntry {
   int steps;

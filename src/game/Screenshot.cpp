@@ -1,0 +1,35 @@
+// F12: the picture last drawn goes to a PNG file named by the date and time,
+// in the "Screenshots" folder beside the data folders. Only the read-back
+// happens on the game's thread; the platform writes the file.
+
+#include <chrono>
+#include <ctime>
+#include <iomanip>
+#include <sstream>
+
+#include "game/CZelGame.h"
+
+namespace {
+
+// "vexhop-2026-12-06-20-15-30-123.png": local time to the millisecond, so
+// two pictures taken in one second keep apart.
+std::string ScreenshotName() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  std::ostringstream name;
+  name << "vexhop-" << std::put_time(&local, "%Y-%m-%d-%H-%M-%S") << '-' << std::setw(3) << std::setfill('0')
+       << millis << ".png";
+  return name.str();
+}
+
+}  // namespace
+
+void CZelGame::OnScreenshot() {
+  RenderDevice& device = Device();
+  GetPlatform().SavePicture(GetExeFolder() + "..\\Screenshots\\" + ScreenshotName(), device.BackBufferWidth(),
+                            device.BackBufferHeight(), device.ReadBackBuffer());
+  PlaySE(seCursor);
+}
