@@ -32,6 +32,11 @@ LIMIT = 3000
 VERBOSE = "-v" in sys.argv
 
 
+def start_score(stage):
+    """Stage 31 opens only to a game with 50000 points."""
+    return ["--score", "50000"] if stage > 30 else []
+
+
 def column_x(column):
     return 395 - 10 * column
 
@@ -51,7 +56,7 @@ class Player:
             inp.write_text("".join(f"{n} {k}\n" for n, k in self.inputs + extra))
             total = self.steps() + sum(n for n, _ in extra)
             subprocess.run([f"{self.tree}/bin/vexhop-replay", "--root", self.tree, "--stage", str(self.stage),
-                            "--input", str(inp), "--steps", str(total), "--trace", str(trace)],
+                            *start_score(self.stage), "--input", str(inp), "--steps", str(total), "--trace", str(trace)],
                            check=True, stdout=subprocess.DEVNULL)
             return [json.loads(line) for line in trace.read_text().splitlines()]
 
@@ -148,6 +153,7 @@ def compile_line(player, line):
                         [c for c in (args[0] if args else "") if c == "D"])
         if player.last_keys() != "-":
             player.inputs.append((1, "-"))
+        player.play_until([(LIMIT, "-")], lambda s: landed(s), line)  # a build starts on the ground
         player.play_until([(1, keys)], lambda s: True, line)
         player.play_until([(LIMIT, "-")], lambda s: s["player"]["animState"] == 0, line)
     elif op == "wait":
