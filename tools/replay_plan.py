@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Turns a stage's plan into a replay by playing it in the real game.
 
-usage: tools/replay_plan.py TREE STAGE FILE.inp [--show]
+usage: tools/replay_plan.py TREE STAGE FILE.inp [-v] [--show]
+
+TREE is a runtime tree holding the current stage files (build data_files);
+-v prints where each plan line leaves the player, --show where the replay
+ends.
 
 The plan is kept in FILE.inp itself, as comment lines starting with '#>'.
 Each plan line is played closed-loop with vexhop-replay (the game decides
@@ -176,7 +180,7 @@ def compile_plan(tree, stage, plan):
         compile_line(player, line)
         if VERBOSE:
             last = player.run([])[-1]
-            print(f"{line:24} -> step {player.steps()}: {where(last)} {last.get('enemies', '')}")
+            print(f"{line:24} -> step {player.steps()}: {where(last)}")
         out.append(("plan", line))
         out.extend(("input", x) for x in player.inputs[before:])
     return player, out
