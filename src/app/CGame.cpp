@@ -149,6 +149,14 @@ void CGame::SetMouseButton(MouseButton button, bool held) {
 }
 
 void CGame::AdvanceAccumulator() {
+  // Catching up runs the owed steps unseen: fine for a slow frame, not for a
+  // stall of seconds (a suspend, a debugger), whose backlog is dropped.
+  constexpr double kLongestCatchUp = 0.25;  // seconds
+  AddElapsedTime();
+  if (frameAccumulator > kLongestCatchUp * fps) frameAccumulator = 1.0;
+}
+
+void CGame::AddElapsedTime() {
   const int64_t frequency = clock.Frequency();
   if (frequency > 0) {
     const int64_t counter = clock.Counter();

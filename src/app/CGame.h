@@ -60,6 +60,7 @@ class CGame {
   void Close();
   void SetMouseButton(MouseButton button, bool held);
   void AdvanceAccumulator();
+  void AddElapsedTime();
   bool StepDue() const;
   void RunSteps();
   void WaitForStep();
