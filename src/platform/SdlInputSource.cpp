@@ -95,13 +95,17 @@ SDL_Scancode ScancodeOfDik(uint8_t dik) {
   return SDL_SCANCODE_UNKNOWN;
 }
 
-bool SdlInputSource::ReadKeyboard(KeyboardState& keys) {
-  if (!InFront()) return false;
-  const Uint8* state = SDL_GetKeyboardState(nullptr);
+void FillKeyboardState(const Uint8* sdlState, bool altHeld, KeyboardState& keys) {
   keys.fill(0);
   for (const KeyBinding& binding : kKeyboardLayout) {
-    if (state[ScancodeOfDik(binding.dik)]) keys[binding.dik] = kHeld;
+    if (sdlState[ScancodeOfDik(binding.dik)]) keys[binding.dik] = kHeld;
   }
+  if (altHeld) keys[Dik::Return] = 0;
+}
+
+bool SdlInputSource::ReadKeyboard(KeyboardState& keys) {
+  if (!InFront()) return false;
+  FillKeyboardState(SDL_GetKeyboardState(nullptr), (SDL_GetModState() & KMOD_ALT) != 0, keys);
   return true;
 }
 

@@ -16,6 +16,11 @@
 // layout does not use.
 SDL_Scancode ScancodeOfDik(uint8_t dik);
 
+// The layout's keys held in SDL's keyboard state (indexed by scancode), as
+// DIK key bytes. While Alt is held, Return belongs to Alt+Enter (full
+// screen) and is not a key of the game.
+void FillKeyboardState(const Uint8* sdlState, bool altHeld, KeyboardState& keys);
+
 class SdlInputSource final : public InputSource {
  public:
   explicit SdlInputSource(SDL_Window* window);
