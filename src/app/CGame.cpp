@@ -26,7 +26,8 @@ const char kNoWindowMessage[] = "ウィンドウを作成できませんでし�
 }  // namespace
 
 CGame::CGame(Platform& platform, std::string title)
-    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()) {
+    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()),
+      userFolder(platform.UserFolder()) {
   fullScreen = ReadWindowFullScreen(GetCurrentDirectory());
   window = platform.CreateGameWindow(this->title, windowWidth, windowHeight, exeFolder + "game.ico");
   if (!window) FailStartup(kNoWindowMessage, this->title);

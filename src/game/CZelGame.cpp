@@ -167,11 +167,11 @@ void CZelGame::SaveHiScore() {
   UpdateHiScore(record, score, stage);
   hiScore = record.hiScore;
   bestStage = record.bestStage;
-  WriteHiScore(GetExeFolder() + kHiScoreFile, record);
+  WriteHiScore(GetUserFolder() + kHiScoreFile, record);
 }
 
 void CZelGame::SaveGame() {
-  WriteSaveData(GetExeFolder() + kSaveFile, {stage, life, score, easyMode, extendCount, noMiss});
+  WriteSaveData(GetUserFolder() + kSaveFile, {stage, life, score, easyMode, extendCount, noMiss});
 }
 
 bool CZelGame::GetIs(int /*player*/, int button) const { return ::GetIs(*pad, keyMap, button); }

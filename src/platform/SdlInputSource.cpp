@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "input/KeyLayout.h"
+#include "util/NativePath.h"
 
 namespace {
 
@@ -60,9 +61,14 @@ void ReadJoystick(SDL_Joystick* joystick, PadReading& reading) {
 
 }  // namespace
 
-SdlInputSource::SdlInputSource(SDL_Window* window)
+SdlInputSource::SdlInputSource(SDL_Window* window, const std::vector<std::string>& mappingFolders)
     : window(window), padsAvailable(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
-  if (padsAvailable) SDL_AddEventWatch(&SdlInputSource::NoteDeviceChange, this);
+  if (!padsAvailable) return;
+  // Before any pad is opened, so the mappings apply to the first ones too.
+  for (const std::string& folder : mappingFolders) {
+    SDL_GameControllerAddMappingsFromFile(NativePath(folder + "gamecontrollerdb.txt").c_str());
+  }
+  SDL_AddEventWatch(&SdlInputSource::NoteDeviceChange, this);
 }
 
 SdlInputSource::~SdlInputSource() {

@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
 #include "input/InputSource.h"
@@ -23,7 +24,9 @@ void FillKeyboardState(const Uint8* sdlState, bool altHeld, KeyboardState& keys)
 
 class SdlInputSource final : public InputSource {
  public:
-  explicit SdlInputSource(SDL_Window* window);
+  // Pads are read with SDL's controller mappings, plus those of a
+  // "gamecontrollerdb.txt" in any of `mappingFolders` (later ones win).
+  SdlInputSource(SDL_Window* window, const std::vector<std::string>& mappingFolders = {});
   ~SdlInputSource() override;
   SdlInputSource(const SdlInputSource&) = delete;
   SdlInputSource& operator=(const SdlInputSource&) = delete;
