@@ -342,7 +342,15 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
   return MakeTexture(width, height, argbPixels);
 }
 
+// A picture larger than the driver's limit would come out as a black box:
+// it is refused instead, so it draws nothing, like a missing picture.
 std::unique_ptr<GlTexture> GlDevice::MakeTexture(int width, int height, const uint32_t* argb) {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  if (static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(width))) > largest ||
+      static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(height))) > largest) {
+    return nullptr;
+  }
   return std::make_unique<GlTexture>(life_, width, height, argb);
 }
 

@@ -135,7 +135,7 @@ bool CEvent_Option::Leave() {
 void CEvent_Option::SaveConfig() const {
   CZelGame& game = *g_pGame;
   const ConfigEdit edit{jumpButton, actionButton, bgmValue, seValue, saveModeValue, panelValue};
-  WriteConfig(game.GetExeFolder() + kConfigFile, edit);
+  WriteConfig(game.GetUserFolder() + kConfigFile, edit);
   GameConfig config{game.keyMap, game.bgmVolume, game.seVolume, game.saveMode, game.hudPanel};
   ApplyConfigEdit(config, edit);
   game.keyMap = config.keyMap;

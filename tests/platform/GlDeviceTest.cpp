@@ -7,6 +7,8 @@
 
 #include "support/OffscreenDevice.h"
 
+#include <epoxy/gl.h>
+
 namespace {
 
 constexpr uint32_t kBlue = 0xFF2040A0;
@@ -52,6 +54,16 @@ TEST_F(GlDeviceTest, TexturesArePointSampledWithWrapAddressing) {
       // u 0..2 repeats the image.
       EXPECT_EQ(picture.At(203 + x, 20 + y) | 0xFF000000, texels[3 * y + x]);
     }
+}
+
+// A picture past the driver's largest texture draws nothing, as a missing
+// one does, rather than a black box.
+TEST_F(GlDeviceTest, APictureLargerThanTheDriverAllowsIsRefused) {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  const std::vector<uint32_t> wide(static_cast<size_t>(largest) + 1, 0xFFFFFFFF);
+  EXPECT_EQ(Device().CreateTexture(largest + 1, 1, wide.data()), nullptr);
+  EXPECT_NE(Device().CreateTexture(largest, 1, wide.data()), nullptr);
 }
 
 // Opaque quads at depth 0 hide what comes later behind them; fully
