@@ -4,7 +4,7 @@
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
 #include "save/GameConfig.h"
-#include "scenes/CEvent_Title.h"
+#include "scenes/ReturnToTitle.h"
 #include "scenes/MenuInput.h"
 #include "util/StringUtil.h"
 
@@ -119,14 +119,11 @@ void CEvent_Option::TakeHeldButton(int32_t& button) const {
 }
 
 bool CEvent_Option::Leave() {
-  CZelGame& game = *g_pGame;
   ++counter;
   if (counter == 1) new CEffect_Fade;
   if (counter != kHandOver) return false;
   SaveConfig();
-  game.GetInput()->ClearStates();
-  game.StopBGM();
-  new CEvent_Title;
+  ReturnToTitle();
   return true;
 }
 

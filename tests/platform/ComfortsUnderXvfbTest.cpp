@@ -140,6 +140,11 @@ TEST(CommandLineTest, HelpListsTheOptionsAndAnUnknownOneIsRefusedWithoutAWindow)
   EXPECT_EQ(status, 2);  // refused before any window: without a display that would fail otherwise
   EXPECT_NE(out.find("vexhop: unknown option '--fast'"), std::string::npos) << out;
   EXPECT_NE(out.find("--record FILE"), std::string::npos);
+
+  // No display at all: a message that says so, and exit code 1.
+  const auto [noDisplay, message] = RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 " + game);
+  EXPECT_EQ(noDisplay, 1);
+  EXPECT_NE(message.find("ウィンドウを作成できませんでした"), std::string::npos) << message;
 }
 
 }  // namespace
