@@ -34,6 +34,11 @@ double MedianRuns::CpuTime(const std::string& name) const {
   return run ? run->GetAdjustedCPUTime() : NAN;
 }
 
+double MedianRuns::RealTime(const std::string& name) const {
+  const Run* run = Find(name);
+  return run ? run->GetAdjustedRealTime() : NAN;
+}
+
 double MedianRuns::Counter(const std::string& name, const std::string& counter) const {
   const Run* run = Find(name);
   if (!run) return NAN;

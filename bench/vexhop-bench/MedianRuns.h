@@ -20,6 +20,8 @@ class MedianRuns final : public benchmark::BenchmarkReporter {
 
   // CPU time per iteration of benchmark `name`, in its time unit; NaN when it did not run.
   double CpuTime(const std::string& name) const;
+  // Wall-clock time per iteration of benchmark `name`, in its time unit; NaN when it did not run.
+  double RealTime(const std::string& name) const;
   // Counter `counter` of benchmark `name`; NaN when missing.
   double Counter(const std::string& name, const std::string& counter) const;
   // Why benchmark `name` has no figure ("" when it has one).

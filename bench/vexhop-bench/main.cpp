@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
 
   if (groups.count("logic")) RegisterLogic();
   if (groups.count("drawing")) RegisterDrawing();
+  if (groups.count("assets")) RegisterAssets();
+  if (groups.count("music")) RegisterMusic();
   MedianRuns runs;
   int benchmarkArgc = static_cast<int>(benchmarkArgs.size());
   benchmark::Initialize(&benchmarkArgc, benchmarkArgs.data());
@@ -72,6 +74,8 @@ int main(int argc, char** argv) {
   auto add = [&figures](std::vector<Figure> more) { figures.insert(figures.end(), more.begin(), more.end()); };
   if (groups.count("logic")) add(LogicFigures(runs));
   if (groups.count("drawing")) add(DrawingFigures(runs));
+  if (groups.count("assets")) add(AssetFigures(runs));
+  if (groups.count("music")) add(MusicFigures(runs));
   if (groups.count("process")) add(ProcessFigures());
   PrintTable(std::cout, figures);
   benchmark::Shutdown();

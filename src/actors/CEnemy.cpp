@@ -3,14 +3,13 @@
 #include <numbers>
 
 #include "actors/CPlayer.h"
+#include "actors/Gravity.h"
 #include "game/CZelGame.h"
 #include "stage/CWall.h"
 #include "task/TaskIter.h"
 
 namespace {
 
-constexpr float kGravity = 0.1f;
-constexpr float kFallCap = 1.5f;
 constexpr float kHardLandingSpeed = -1;
 constexpr float kFlashStep = 0.02f;
 constexpr float kFlashTop = 2;
@@ -39,12 +38,7 @@ bool CEnemy::Move() {
 
 void CEnemy::Fall() {
   gravityVelocity -= kGravity;
-  const float vy = VerticalSpeed();
-  if (vy > -kFallCap) {
-    y += vy;
-  } else {
-    y -= kFallCap;
-  }
+  y += CappedMove(VerticalSpeed());
 }
 
 // Every block the enemy overlaps, in list order, as the lists stand.
@@ -121,14 +115,7 @@ void CEnemy::StopVertically() {
 }
 
 // No contact counts once the player has entered the door.
-void CEnemy::FindPlayer() {
-  CTaskIter it(g_pGame->PlayerList.get());
-  while (CTask* task = it.Next()) {
-    auto* candidate = static_cast<CPlayer*>(task);
-    touchingPlayer = IsHit(*candidate) && !g_pGame->stageClear;
-    if (touchingPlayer) player = candidate;
-  }
-}
+void CEnemy::FindPlayer() { FindPlayerContact(*this, !g_pGame->stageClear, touchingPlayer, player); }
 
 void CEnemy::KillOnTouch() const {
   if (!touchingPlayer || g_pGame->miss) return;

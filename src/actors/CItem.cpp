@@ -4,18 +4,13 @@
 
 #include "actors/CPlayer.h"
 #include "game/CZelGame.h"
-#include "task/TaskIter.h"
 
 CItem::CItem(CMesh* mesh, float x, float y, float half)
     : CMobTask(g_pGame->ItemList.get(), x, y, 0, -half, -half, half, half), mesh(mesh) {}
 
+// Nothing is picked up while a miss runs.
 bool CItem::Move() {
-  CTaskIter it(g_pGame->PlayerList.get());
-  while (CTask* task = it.Next()) {
-    auto* candidate = static_cast<CPlayer*>(task);
-    touchingPlayer = IsHit(*candidate) && !g_pGame->miss;
-    if (touchingPlayer) player = candidate;
-  }
+  FindPlayerContact(*this, !g_pGame->miss, touchingPlayer, player);
   return !g_pGame->teardown;
 }
 

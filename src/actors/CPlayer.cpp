@@ -4,6 +4,7 @@
 
 #include "actors/CEffect_Fade.h"
 #include "actors/CEffect_GameOver.h"
+#include "actors/Gravity.h"
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
 #include "scenes/CEvent_Clear.h"
@@ -21,8 +22,6 @@ enum Button { kJump = 0, kBlock = 1, kRight = 10, kLeft = 11, kDown = 13 };
 constexpr float kHalf = 3;  // the player's box is 6 x 6
 constexpr float kWalkSpeed = 0.5f;
 constexpr float kJumpSpeed = 1.8f;
-constexpr float kGravity = 0.1f;
-constexpr float kFallCap = 1.5f;
 constexpr float kDropLimit = -80;
 
 constexpr float kSpinPerMove = 25;
@@ -46,6 +45,15 @@ constexpr float kModelScale = 0.05f;
 bool Held(int button) { return g_pGame->GetIs(0, button); }
 
 }  // namespace
+
+void FindPlayerContact(const CMobTask& self, bool counts, bool& touching, CPlayer*& player) {
+  CTaskIter it(g_pGame->PlayerList.get());
+  while (CTask* task = it.Next()) {
+    auto* candidate = static_cast<CPlayer*>(task);
+    touching = self.IsHit(*candidate) && counts;
+    if (touching) player = candidate;
+  }
+}
 
 CPlayer::CPlayer(int32_t x, int32_t y)
     : CMobTask(g_pGame->PlayerList.get(), static_cast<float>(x), static_cast<float>(y), 0, -kHalf, -kHalf, kHalf,
@@ -146,14 +154,7 @@ void CPlayer::Build() {
 }
 
 // The fall speed is capped; the velocity itself keeps growing.
-void CPlayer::Fall() {
-  const float vy = VerticalSpeed();
-  if (vy > -kFallCap) {
-    y += vy;
-  } else {
-    y -= kFallCap;
-  }
-}
+void CPlayer::Fall() { y += CappedMove(VerticalSpeed()); }
 
 // Only blocks the player overlaps have any effect, so only those are visited.
 void CPlayer::CollideWithBlocks() {

@@ -10,6 +10,13 @@
 
 #include "task/MobTask.h"
 
+class CPlayer;
+
+// Contact with a player as enemies and items see it: each player of the list
+// in turn decides, so the last one has the final word; `counts` false means
+// no contact counts now. With no player nothing changes.
+void FindPlayerContact(const CMobTask& self, bool counts, bool& touching, CPlayer*& player);
+
 class CPlayer : public CMobTask {
  public:
   // At the spawn point the loader gives (three units below the cell centre).

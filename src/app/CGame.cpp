@@ -26,7 +26,8 @@ const char kNoWindowMessage[] = "ウィンドウを作成できませんでし�
 }  // namespace
 
 CGame::CGame(Platform& platform, std::string title)
-    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()) {
+    : platform(platform), clock(platform.GetClock()), title(std::move(title)), exeFolder(platform.ExecutableFolder()),
+      userFolder(platform.UserFolder()) {
   fullScreen = ReadWindowFullScreen(GetCurrentDirectory());
   window = platform.CreateGameWindow(this->title, windowWidth, windowHeight, exeFolder + "game.ico");
   if (!window) FailStartup(kNoWindowMessage, this->title);
@@ -150,6 +151,14 @@ void CGame::SetMouseButton(MouseButton button, bool held) {
 }
 
 void CGame::AdvanceAccumulator() {
+  // Catching up runs the owed steps unseen: fine for a slow frame, not for a
+  // stall of seconds (a suspend, a debugger), whose backlog is dropped.
+  constexpr double kLongestCatchUp = 0.25;  // seconds
+  AddElapsedTime();
+  if (frameAccumulator > kLongestCatchUp * fps) frameAccumulator = 1.0;
+}
+
+void CGame::AddElapsedTime() {
   const int64_t frequency = clock.Frequency();
   if (frequency > 0) {
     const int64_t counter = clock.Counter();

@@ -28,6 +28,8 @@ class CGame {
   void ApplyDisplayMode();
 
   std::string GetExeFolder() const { return exeFolder; }
+  // Where the configuration, save and high-score files and screenshots go.
+  std::string GetUserFolder() const { return userFolder; }
   Platform& GetPlatform() const { return platform; }
   CInput* GetInput() const { return input.get(); }
   CDXDevice* GetDisplay() const { return display.get(); }
@@ -60,6 +62,7 @@ class CGame {
   void Close();
   void SetMouseButton(MouseButton button, bool held);
   void AdvanceAccumulator();
+  void AddElapsedTime();
   bool StepDue() const;
   void RunSteps();
   void WaitForStep();
@@ -68,6 +71,7 @@ class CGame {
   Clock& clock;
   std::string title;
   std::string exeFolder;
+  std::string userFolder;
   std::unique_ptr<Window> window;
   std::unique_ptr<CDXDevice> display;
   std::unique_ptr<CInput> input;

@@ -4,4 +4,6 @@
 
 std::string Platform::ExecutableFolder() const { return GetModuleDirectory(); }
 
+std::string Platform::UserFolder() const { return ExecutableFolder() + "..\\"; }
+
 void Platform::SavePicture(const std::string&, int, int, std::vector<uint32_t>) {}

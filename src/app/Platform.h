@@ -79,6 +79,10 @@ class Platform {
   // The executable's folder with its trailing separator; the asset and data
   // folders lie beside it. Headless runs may put it in any runtime tree.
   virtual std::string ExecutableFolder() const;
+  // The folder, with its trailing separator, whose "Data" and "Screenshots"
+  // the game writes to: the runtime tree's own (the folder above the
+  // executable's) unless a platform says otherwise.
+  virtual std::string UserFolder() const;
   // Writes a picture (ARGB, rows from the top) as a PNG file, making its
   // folder if needed. The real bundle writes in the background so the game
   // never waits for it; the base writes nothing.

@@ -8,6 +8,7 @@
 #include "save/HiScore.h"
 #include "save/SaveData.h"
 #include "task/TaskPasses.h"
+#include "util/Saturate.h"
 
 CZelGame* g_pGame = nullptr;
 
@@ -130,9 +131,11 @@ void CZelGame::OnResetDevice() {
   GetDisplay()->SetLight(0, LightType::Directional, -1, -200, -1, 1000);
 }
 
+// In 64 bits and saturating: a hand-edited save can hold numbers near the
+// limit of the 32-bit fields.
 void CZelGame::AddScore(int points) {
-  score += points;
-  if (score >= extendCount * 10000) {
+  score = Saturate(int64_t{score} + points);
+  if (score >= int64_t{extendCount} * 10000) {
     ++extendCount;
     AddLife();
   }
@@ -164,11 +167,11 @@ void CZelGame::SaveHiScore() {
   UpdateHiScore(record, score, stage);
   hiScore = record.hiScore;
   bestStage = record.bestStage;
-  WriteHiScore(GetExeFolder() + kHiScoreFile, record);
+  WriteHiScore(GetUserFolder() + kHiScoreFile, record);
 }
 
 void CZelGame::SaveGame() {
-  WriteSaveData(GetExeFolder() + kSaveFile, {stage, life, score, easyMode, extendCount, noMiss});
+  WriteSaveData(GetUserFolder() + kSaveFile, {stage, life, score, easyMode, extendCount, noMiss});
 }
 
 bool CZelGame::GetIs(int /*player*/, int button) const { return ::GetIs(*pad, keyMap, button); }

@@ -18,14 +18,14 @@ void CZelGame::ReadSettings() {
   if (fullScreen) ApplyDisplayMode();
   pad = &GetInput()->GetState(0);
 
-  const GameConfig config = ReadGameConfig(GetExeFolder() + kConfigFile);
+  const GameConfig config = ReadGameConfig(GetUserFolder() + kConfigFile);
   keyMap = config.keyMap;
   bgmVolume = config.bgmVolume;
   seVolume = config.seVolume;
   saveMode = config.saveMode;
   hudPanel = config.hudPanel;
 
-  const HiScore record = ReadHiScore(GetExeFolder() + kHiScoreFile);
+  const HiScore record = ReadHiScore(GetUserFolder() + kHiScoreFile);
   hiScore = record.hiScore;
   bestStage = record.bestStage;
 }

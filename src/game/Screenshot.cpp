@@ -1,5 +1,5 @@
 // F12: the picture last drawn goes to a PNG file named by the date and time,
-// in the "Screenshots" folder beside the data folders. Only the read-back
+// in the "Screenshots" folder beside the Data folder the game writes to. Only the read-back
 // happens on the game's thread; the platform writes the file.
 
 #include <chrono>
@@ -29,7 +29,7 @@ std::string ScreenshotName() {
 
 void CZelGame::OnScreenshot() {
   RenderDevice& device = Device();
-  GetPlatform().SavePicture(GetExeFolder() + "..\\Screenshots\\" + ScreenshotName(), device.BackBufferWidth(),
+  GetPlatform().SavePicture(GetUserFolder() + "Screenshots\\" + ScreenshotName(), device.BackBufferWidth(),
                             device.BackBufferHeight(), device.ReadBackBuffer());
   PlaySE(seCursor);
 }

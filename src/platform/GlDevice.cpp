@@ -411,7 +411,10 @@ void GlDevice::SetTexture(int stage, const DeviceTexture* texture) {
 }
 
 std::unique_ptr<DeviceTexture> GlDevice::LoadTexture(const std::string& path) {
-  if (std::optional<EncodedImage> png = ReadPngFile(path)) return std::make_unique<GlTexture>(life_, std::move(*png));
+  if (std::optional<EncodedImage> png = ReadPngFile(path)) {
+    if (!FitsTextureLimit(png->width, png->height)) return nullptr;
+    return std::make_unique<GlTexture>(life_, std::move(*png));
+  }
   std::optional<Image> image = LoadImageFile(path);
   if (!image) return nullptr;
   return MakeTexture(image->width, image->height, image->argb.data());
@@ -428,7 +431,19 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
   return MakeTexture(width, height, argbPixels);
 }
 
+// A picture larger than the driver's limit would come out as a black box:
+// it is refused instead, so it draws nothing, like a missing picture.
+// A picture larger than the driver's limit would come out as a black box:
+// it is refused instead, so it draws nothing, like a missing picture.
+bool GlDevice::FitsTextureLimit(int width, int height) const {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  return static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(width))) <= largest &&
+         static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(height))) <= largest;
+}
+
 std::unique_ptr<GlTexture> GlDevice::MakeTexture(int width, int height, const uint32_t* argb) {
+  if (!FitsTextureLimit(width, height)) return nullptr;
   return std::make_unique<GlTexture>(life_, width, height, argb);
 }
 

@@ -61,6 +61,8 @@ class GlDevice final : public RenderDevice {
   void DrawTextQuad(const GlTexture& texture, const ScreenVertex vertices[4], const PixelRect& clip);
   // Textures of this device, as LoadTexture and CreateTexture make them.
   std::unique_ptr<GlTexture> MakeTexture(int width, int height, const uint32_t* argb);
+  // Whether a picture of this size fits the driver's largest texture.
+  bool FitsTextureLimit(int width, int height) const;
 
   int BackBufferWidth() const override { return kWidth; }
   int BackBufferHeight() const override { return kHeight; }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "input/KeyLayout.h"
+#include "util/NativePath.h"
 
 namespace {
 
@@ -60,9 +61,14 @@ void ReadJoystick(SDL_Joystick* joystick, PadReading& reading) {
 
 }  // namespace
 
-SdlInputSource::SdlInputSource(SDL_Window* window)
+SdlInputSource::SdlInputSource(SDL_Window* window, const std::vector<std::string>& mappingFolders)
     : window(window), padsAvailable(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
-  if (padsAvailable) SDL_AddEventWatch(&SdlInputSource::NoteDeviceChange, this);
+  if (!padsAvailable) return;
+  // Before any pad is opened, so the mappings apply to the first ones too.
+  for (const std::string& folder : mappingFolders) {
+    SDL_GameControllerAddMappingsFromFile(NativePath(folder + "gamecontrollerdb.txt").c_str());
+  }
+  SDL_AddEventWatch(&SdlInputSource::NoteDeviceChange, this);
 }
 
 SdlInputSource::~SdlInputSource() {
@@ -95,13 +101,17 @@ SDL_Scancode ScancodeOfDik(uint8_t dik) {
   return SDL_SCANCODE_UNKNOWN;
 }
 
-bool SdlInputSource::ReadKeyboard(KeyboardState& keys) {
-  if (!InFront()) return false;
-  const Uint8* state = SDL_GetKeyboardState(nullptr);
+void FillKeyboardState(const Uint8* sdlState, bool altHeld, KeyboardState& keys) {
   keys.fill(0);
   for (const KeyBinding& binding : kKeyboardLayout) {
-    if (state[ScancodeOfDik(binding.dik)]) keys[binding.dik] = kHeld;
+    if (sdlState[ScancodeOfDik(binding.dik)]) keys[binding.dik] = kHeld;
   }
+  if (altHeld) keys[Dik::Return] = 0;
+}
+
+bool SdlInputSource::ReadKeyboard(KeyboardState& keys) {
+  if (!InFront()) return false;
+  FillKeyboardState(SDL_GetKeyboardState(nullptr), (SDL_GetModState() & KMOD_ALT) != 0, keys);
   return true;
 }
 

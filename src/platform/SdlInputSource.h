@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
 #include "input/InputSource.h"
@@ -16,9 +17,16 @@
 // layout does not use.
 SDL_Scancode ScancodeOfDik(uint8_t dik);
 
+// The layout's keys held in SDL's keyboard state (indexed by scancode), as
+// DIK key bytes. While Alt is held, Return belongs to Alt+Enter (full
+// screen) and is not a key of the game.
+void FillKeyboardState(const Uint8* sdlState, bool altHeld, KeyboardState& keys);
+
 class SdlInputSource final : public InputSource {
  public:
-  explicit SdlInputSource(SDL_Window* window);
+  // Pads are read with SDL's controller mappings, plus those of a
+  // "gamecontrollerdb.txt" in any of `mappingFolders` (later ones win).
+  SdlInputSource(SDL_Window* window, const std::vector<std::string>& mappingFolders = {});
   ~SdlInputSource() override;
   SdlInputSource(const SdlInputSource&) = delete;
   SdlInputSource& operator=(const SdlInputSource&) = delete;

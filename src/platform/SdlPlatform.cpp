@@ -9,6 +9,7 @@
 #include "platform/PlaybackInputSource.h"
 #include "platform/RepeatedFrameFilter.h"
 #include "platform/SdlInputSource.h"
+#include "platform/UserFolder.h"
 #include "platform/SdlWindow.h"
 
 namespace {
@@ -29,6 +30,12 @@ SdlPlatform::SdlPlatform(int windowScale, std::optional<InputScript> playback)
   videoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   if (videoReady) SDL_DisableScreenSaver();
   SetDialogHandler(&dialogs);
+  userFolder = ChooseUserFolder(ExecutableFolder() + "../", [] {
+    char* path = SDL_GetPrefPath("Vexhop", "Vexhop");
+    const std::string folder = path ? path : "";
+    SDL_free(path);
+    return folder;
+  });
 }
 
 // SDL video stays up for the rest of the process, which ends right after:
@@ -57,7 +64,8 @@ std::unique_ptr<RenderDevice> SdlPlatform::CreateRenderDevice(Window& window) {
 }
 
 std::unique_ptr<InputSource> SdlPlatform::CreateInputSource(Window& window) {
-  auto player = std::make_unique<SdlInputSource>(HandleOf(window));
+  auto player = std::make_unique<SdlInputSource>(
+      HandleOf(window), std::vector<std::string>{ExecutableFolder() + "../", userFolder});
   if (!playback) return player;
   return std::make_unique<PlaybackInputSource>(std::move(player), *playback);
 }

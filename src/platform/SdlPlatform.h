@@ -33,6 +33,8 @@ class SdlPlatform final : public Platform {
   std::unique_ptr<RenderDevice> CreateRenderDevice(Window& window) override;
   std::unique_ptr<InputSource> CreateInputSource(Window& window) override;
   Clock& GetClock() override;
+  // The tree's own folder, or the user's when an installed tree is read-only.
+  std::string UserFolder() const override { return userFolder; }
   void SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb) override;
 
  private:
@@ -42,6 +44,7 @@ class SdlPlatform final : public Platform {
   int windowScale;
   std::optional<InputScript> playback;
   std::vector<std::future<void>> pictures;  // files still being written
+  std::string userFolder;
   SdlClock clock;
   SdlDialogs dialogs;
 };

@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-inline constexpr const char* kConfigFile = "..\\Data\\Config.ini";  // after GetModuleDirectory()
+inline constexpr const char* kConfigFile = "Data\\Config.ini";  // in the folder the game keeps its files
 
 inline constexpr int kKeyMapSize = 10;
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-inline constexpr const char* kHiScoreFile = "..\\Data\\HiScore.ini";  // after GetModuleDirectory()
+inline constexpr const char* kHiScoreFile = "Data\\HiScore.ini";  // in the folder the game keeps its files
 
 struct HiScore {
   int hiScore = 0;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-inline constexpr const char* kSaveFile = "..\\Data\\Save.ini";  // after GetModuleDirectory()
+inline constexpr const char* kSaveFile = "Data\\Save.ini";  // in the folder the game keeps its files
 
 inline constexpr int kLastStage = 40;
 

@@ -3,7 +3,7 @@
 #include "actors/CEffect_Fade.h"
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
-#include "scenes/CEvent_Title.h"
+#include "scenes/ReturnToTitle.h"
 #include "scenes/MenuInput.h"
 #include "stage/LoadStage.h"
 
@@ -93,13 +93,10 @@ bool CEvent_Clear::Choose() {
 }
 
 bool CEvent_Clear::LeaveForTitle() {
-  CZelGame& game = *g_pGame;
   ++counter;
   if (counter == 1) new CEffect_Fade;
   if (counter != kHandOver) return false;
-  game.GetInput()->ClearStates();
-  game.StopBGM();
-  new CEvent_Title;
+  ReturnToTitle();
   return true;
 }
 

@@ -3,7 +3,7 @@
 #include "actors/CEffect_Fade.h"
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
-#include "scenes/CEvent_Title.h"
+#include "scenes/ReturnToTitle.h"
 #include "scenes/MenuInput.h"
 #include "util/Saturate.h"
 #include "util/StringUtil.h"
@@ -35,16 +35,13 @@ CEvent_EndingScene::CEvent_EndingScene(int32_t stage, int32_t clearBonus, int32_
 }
 
 bool CEvent_EndingScene::Move() {
-  CZelGame& game = *g_pGame;
   ++counter;
   if (counter > wait_ && MenuHeld(kDecide) && leaveCounter == 0) leaveCounter = 1;
   if (leaveCounter < 1) return true;
   ++leaveCounter;
   if (leaveCounter == kFadeAt) new CEffect_Fade;
   if (leaveCounter < kLeaveAt) return true;
-  game.GetInput()->ClearStates();
-  game.StopBGM();
-  new CEvent_Title;
+  ReturnToTitle();
   return false;
 }
 

@@ -4,7 +4,7 @@
 #include "game/CZelGame.h"
 #include "game/TaskSlots.h"
 #include "save/GameConfig.h"
-#include "scenes/CEvent_Title.h"
+#include "scenes/ReturnToTitle.h"
 #include "scenes/MenuInput.h"
 #include "util/StringUtil.h"
 
@@ -119,14 +119,11 @@ void CEvent_Option::TakeHeldButton(int32_t& button) const {
 }
 
 bool CEvent_Option::Leave() {
-  CZelGame& game = *g_pGame;
   ++counter;
   if (counter == 1) new CEffect_Fade;
   if (counter != kHandOver) return false;
   SaveConfig();
-  game.GetInput()->ClearStates();
-  game.StopBGM();
-  new CEvent_Title;
+  ReturnToTitle();
   return true;
 }
 
@@ -135,7 +132,7 @@ bool CEvent_Option::Leave() {
 void CEvent_Option::SaveConfig() const {
   CZelGame& game = *g_pGame;
   const ConfigEdit edit{jumpButton, actionButton, bgmValue, seValue, saveModeValue, panelValue};
-  WriteConfig(game.GetExeFolder() + kConfigFile, edit);
+  WriteConfig(game.GetUserFolder() + kConfigFile, edit);
   GameConfig config{game.keyMap, game.bgmVolume, game.seVolume, game.saveMode, game.hudPanel};
   ApplyConfigEdit(config, edit);
   game.keyMap = config.keyMap;

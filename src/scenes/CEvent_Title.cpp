@@ -17,7 +17,7 @@ namespace {
 constexpr int32_t kHandOver = 60;
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 
-SaveData ReadSave() { return ReadSaveData(g_pGame->GetExeFolder() + kSaveFile); }
+SaveData ReadSave() { return ReadSaveData(g_pGame->GetUserFolder() + kSaveFile); }
 
 // The music of the saved stage's group; other numbers keep what plays.
 void PlayGroupMusicFor(int32_t stage) {

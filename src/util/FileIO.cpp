@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -37,11 +38,23 @@ void SyncFolder(const std::string& path) {
   close(fd);
 }
 
+// A name in the same folder that no other writer, in this process or
+// another, uses at the same time; created exclusively. -1 when none can be made.
+int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath = path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(counter++);
+    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
-  contents.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+bool ReadFileInChunks(const std::string& path, const std::function<bool(std::string_view chunk)>& take) {
+  // Non-blocking, so that opening a pipe with no writer does not hang.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   struct stat info {};
   bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -53,16 +66,25 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
       ok = got == 0;
       break;
     }
-    contents.append(buffer, static_cast<std::size_t>(got));
+    if (!take({buffer, static_cast<std::size_t>(got)})) break;
   }
   close(fd);
+  return ok;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+  contents.clear();
+  const bool ok = ReadFileInChunks(path, [&contents](std::string_view chunk) {
+    contents.append(chunk);
+    return true;
+  });
   if (!ok) contents.clear();
   return ok;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-  const std::string tempPath = path + ".tmp";
-  const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  std::string tempPath;
+  const int fd = CreateTemporaryBeside(path, tempPath);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, contents) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;

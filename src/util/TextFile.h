@@ -13,7 +13,8 @@ class CTextFile {
   static constexpr std::size_t kMaxLineLength = 1023;
 
   // Replaces the lines by those of the file. False when it cannot be opened
-  // (the list is then empty). Paths may use '\'.
+  // (the list is then empty). Paths may use '\'. Reading stops at the first
+  // line longer than the limit, so a huge file is not read whole.
   bool Load(const std::string& path);
 
   // Rewrites the file whole, each line ended by CR LF, through a temporary
@@ -30,5 +31,9 @@ class CTextFile {
   std::string Get(int index) const;
 
  private:
+  // Moves the complete lines at the front of `pending` (all of it when
+  // `atEnd`) into the list; false once a line over the limit ends the reading.
+  bool TakeLines(std::string_view& pending, bool atEnd);
+
   std::vector<std::string> lines_;
 };

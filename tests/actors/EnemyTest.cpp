@@ -59,7 +59,7 @@ TEST_F(EnemyTest, ABombRunsOutOfTimeInItsSevenHundredAndNinetyNinthMove) {
 TEST_F(EnemyTest, ABombLandingHardBreaksTheBlockBelowAndExplodes) {
   Stage(Rows({{1, "W......8.......W"}, {10, "W......#.......W"}, {11, kFloor}}));
   Start("");
-  const StepTrace& blast = PlayUntil([](const StepTrace& s) { return s.HasEffect("CEffect_Bomb"); });
+  const StepTrace blast = PlayUntil([](const StepTrace& s) { return s.HasEffect("CEffect_Bomb"); });
   EXPECT_EQ(blast.lists[1], 0);
   EXPECT_EQ(blast.lists[kEnemies], 0);
   EXPECT_FALSE(blast.miss);
@@ -68,7 +68,7 @@ TEST_F(EnemyTest, ABombLandingHardBreaksTheBlockBelowAndExplodes) {
 TEST_F(EnemyTest, ABombTouchingThePlayerExplodesAndKillsWithoutTheKillSound) {
   Stage(Rows({{10, "W..8...@.......W"}, {11, kFloor}}));
   Start("");
-  const StepTrace& blast = PlayUntil([](const StepTrace& s) { return s.miss; });
+  const StepTrace blast = PlayUntil([](const StepTrace& s) { return s.miss; });
   EXPECT_TRUE(blast.HasEffect("CEffect_Bomb"));
   EXPECT_EQ(blast.se, std::vector<std::string>{"roket.wav"});
 }
@@ -139,7 +139,7 @@ TEST_F(EnemyTest, TheDrillBreaksTheBreakableBlockItHitsAndNotAHardOne) {
   // From y 190 the drill's hop (2.0, 1.9, ...) meets a block two rows up.
   Stage(Rows({{8, "W...#.....W....W"}, {10, "W...7.....7....W"}, {11, kFloor}}));
   Start("");
-  const StepTrace& hit = PlayUntil([](const StepTrace& s) { return s.lists[1] == 0; }, 400);
+  const StepTrace hit = PlayUntil([](const StepTrace& s) { return s.lists[1] == 0; }, 400);
   EXPECT_EQ(StepWithSound("hit.wav"), hit.step);
   EXPECT_EQ(CountSound("hit.wav"), 1);
   Play(300);
@@ -169,7 +169,7 @@ TEST_F(EnemyTest, LethalKindsKillOnTouchButNotOnceThePlayerIsInTheDoor) {
     SCOPED_TRACE(kind);
     Stage(Rows({{9, "W......W.......W"}, {10, std::string("W.....@") + kind + "........"}, {11, kFloor}}));
     Start("160 -\n100 R\n");
-    const StepTrace& killed = PlayUntil([](const StepTrace& s) { return s.miss; }, 400);
+    const StepTrace killed = PlayUntil([](const StepTrace& s) { return s.miss; }, 400);
     EXPECT_EQ(killed.se, std::vector<std::string>{"Kill.wav"});
   }
   Stage(Rows({{10, "W.....@2........"}, {11, kFloor}}));

@@ -78,7 +78,7 @@ TEST_F(PlayerSequenceTest, AMissSpinsThePlayerOffTheTopFadesTakesALifeAndRestart
   EXPECT_EQ(At(fade + 39).life, 1);
   EXPECT_TRUE(At(fade + 39).teardown);
   EXPECT_EQ(At(fade + 69).lists[1] + At(fade + 69).lists[2] + At(fade + 69).lists[3], 0);
-  const StepTrace& restart = At(fade + 70);
+  const StepTrace restart = At(fade + 70);
   EXPECT_FALSE(restart.miss);
   EXPECT_FALSE(restart.noMiss);
   EXPECT_TRUE(restart.HasEffect("CEffect_Ready"));
@@ -97,7 +97,7 @@ TEST_F(PlayerSequenceTest, TheLastLifeLostEndsTheGame) {
   options.stage = 14;
   Stage(Rows({{10, "W@.1...........W"}, {11, kFloor}}), "900", 14);
   Start("160 -\n60 R\n", options);
-  const StepTrace& over = PlayUntil([](const StepTrace& s) { return s.HasEffect("CEffect_GameOver"); });
+  const StepTrace over = PlayUntil([](const StepTrace& s) { return s.HasEffect("CEffect_GameOver"); });
   EXPECT_EQ(over.life, -1);
   EXPECT_FALSE(over.bgmPlaying);
   EXPECT_EQ(over.lists[0], 0);
@@ -115,10 +115,10 @@ TEST_F(PlayerSequenceTest, ARestartKeepsATakenKeyOnlyInEasyModeAndNeverBringsBac
     ReplayOptions options;
     options.easy = easy;
     Start("160 -\n120 R\n", options);
-    const StepTrace& before = PlayUntil([](const StepTrace& s) { return s.miss; });
+    const StepTrace before = PlayUntil([](const StepTrace& s) { return s.miss; });
     EXPECT_TRUE(before.keyTaken);
     const int32_t score = before.score;
-    const StepTrace& restart = PlayUntil([](const StepTrace& s) { return s.HasEffect("CEffect_Ready"); });
+    const StepTrace restart = PlayUntil([](const StepTrace& s) { return s.HasEffect("CEffect_Ready"); });
     EXPECT_EQ(restart.keyTaken, easy);
     EXPECT_EQ(restart.score, score);  // no time bonus after a miss
     EXPECT_EQ(restart.time, easy ? 1800 : 900);

@@ -65,7 +65,7 @@ TEST_F(PlayerTest, TheBlockButtonHeldInTheLastStepRefusesAJump) {
 TEST_F(PlayerTest, FallingNeverExceedsOnePointFivePerStep) {
   Stage(Room("W..............W", {{0, "W......@.......W"}}));
   Start("");
-  const StepTrace& landed = PlayUntil([](const StepTrace& s) { return s.player->onGround; });
+  const StepTrace landed = PlayUntil([](const StepTrace& s) { return s.player->onGround; });
   float fastest = 0;
   for (int step = kReady + 1; step <= landed.step; ++step) fastest = std::min(fastest, PlayerY(step) - PlayerY(step - 1));
   EXPECT_NEAR(fastest, -1.5f, kEps);
@@ -129,7 +129,7 @@ TEST_F(PlayerTest, WalkingIntoABlockStopsEightUnitsFromItsCentre) {
 TEST_F(PlayerTest, FallingBelowTheScreenMovesThePlayerToTheOrigin) {
   Stage(Rows({{5, "W......@.......W"}}));
   Start("");
-  const StepTrace& dropped = PlayUntil([](const StepTrace& s) { return s.player->x == 0; });
+  const StepTrace dropped = PlayUntil([](const StepTrace& s) { return s.player->x == 0; });
   EXPECT_NEAR(PlayerY(dropped.step - 1), -79.25f, 0.75f);  // the last step at or above -80
   EXPECT_FALSE(dropped.miss);
 }

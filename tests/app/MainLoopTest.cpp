@@ -89,6 +89,19 @@ TEST(MainLoopTest, AtSixtyHertzPresentPacesOneDrawPerRefresh) {
   ExpectNoTimeLost(game);
 }
 
+TEST(MainLoopTest, AStallOfSecondsIsNotPlayedUnseenButASlowFrameIsCaughtUp) {
+  TestPlatform platform(60);
+  CountingGame game(platform);
+  game.onDraw = [&] {
+    if (game.draws.size() == 100) platform.GetManualClock().Advance(0.2);  // 12 steps late: caught up
+    if (game.draws.size() == 200) platform.GetManualClock().Advance(3.0);  // a stall: dropped
+  };
+  game.At(10.0, Type::Close);
+  game.Run();
+  EXPECT_EQ(game.movesPerDraw.at(100), 13);
+  EXPECT_EQ(game.movesPerDraw.at(200), 1);
+}
+
 TEST(MainLoopTest, AtSeventyFiveHertzAFrameRunsOnlyWhenAStepIsOwed) {
   TestPlatform platform(75);
   CountingGame game(platform);

@@ -11,6 +11,8 @@
 #include "support/OffscreenDevice.h"
 #include "support/ScratchImages.h"
 
+#include <epoxy/gl.h>
+
 namespace {
 
 constexpr uint32_t kBlue = 0xFF2040A0;
@@ -91,6 +93,22 @@ TEST_F(GlDeviceTest, PictureFilesLoadNowAndDecodeWhenFirstDrawn) {
       EXPECT_EQ(picture.At(10 + x, 10 + y) | 0xFF000000, image.argb[2 * y + x]);
       EXPECT_EQ(picture.At(20 + x, 10 + y) | 0xFF000000, kBlue);
     }
+}
+
+// A picture past the driver's largest texture draws nothing, as a missing
+// one does, rather than a black box.
+TEST_F(GlDeviceTest, APictureLargerThanTheDriverAllowsIsRefused) {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  const std::vector<uint32_t> wide(static_cast<size_t>(largest) + 1, 0xFFFFFFFF);
+  EXPECT_EQ(Device().CreateTexture(largest + 1, 1, wide.data()), nullptr);
+  EXPECT_NE(Device().CreateTexture(largest, 1, wide.data()), nullptr);
+
+  Image tooWide;
+  tooWide.width = largest + 1;
+  tooWide.height = 1;
+  tooWide.argb = wide;
+  EXPECT_EQ(Device().LoadTexture(WriteScratchImage("too-wide.png", tooWide)), nullptr);
 }
 
 // Opaque quads at depth 0 hide what comes later behind them; fully

@@ -177,13 +177,7 @@ TEST_F(ReplayCommandTest, AStageOfEveryCellCodePlaysAndIsDrawn) {
              Rows({{0, kFloor}, {1, "W#@KkDTtFfSsIiNW"}, {3, "WnUuJj-12345%6&W"}, {5, "W78(..........DW"},
                    {7, "W..###...WWW...W"}, {10, "W..............W"}, {11, kFloor}}),
              "600");
-  const std::string input = dir.Write("play.inp", "160 -
-40 R
-1 0
-30 L
-1 1
-200 R
-");
+  const std::string input = dir.Write("play.inp", "160 -\n40 R\n1 0\n30 L\n1 1\n200 R\n");
   const std::string shot = dir / "every-code.png";
   EXPECT_EQ(Replay(Root() + " --stage 2 --input " + input + " --steps 320 --shot 300:" + shot + " --summary"), 0)
       << out;

@@ -29,7 +29,7 @@ class ClearSceneTest : public StageScenario {
 
 TEST_F(ClearSceneTest, WithoutSavingTheNextStageFollowsAtOnce) {
   const int scene = ClearStage(12, 2);
-  const StepTrace& next = At(scene);
+  const StepTrace next = At(scene);
   EXPECT_TRUE(next.scenes.empty());
   EXPECT_EQ(next.stage, 13);
   EXPECT_EQ(next.score, Bonus());
@@ -68,7 +68,7 @@ TEST_F(ClearSceneTest, TheMenuGoesOnOrSavesOrReturnsToTheTitle) {
     for (int i = 0; i < c.row; ++i) script += "1 D\n1 -\n";
     Then(script + "1 2\n");
     Play(2 * c.row + 1);
-    const StepTrace& chosen = steps.back();
+    const StepTrace chosen = steps.back();
     EXPECT_EQ(chosen.se.back(), "deside.wav");
     if (c.toTitle) {
       EXPECT_EQ(chosen.scenes, std::vector<std::string>{"CEvent_Clear"});

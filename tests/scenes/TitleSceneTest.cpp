@@ -26,7 +26,7 @@ class TitleSceneTest : public StageScenario {
 TEST_F(TitleSceneTest, StartsAFreshGameStateWithTheTitleMusic) {
   StartAtTitle("");
   Play(1);
-  const StepTrace& s = At(1);
+  const StepTrace s = At(1);
   EXPECT_EQ((std::vector{s.life, s.score, s.time, s.timeRate, s.extendCount}), (std::vector{-1, 0, 0, 10, 1}));
   EXPECT_TRUE(s.noMiss && !s.miss && !s.optionActive && s.eventActive);
   EXPECT_EQ(s.bgm, "title.mid");
@@ -65,7 +65,7 @@ TEST_F(TitleSceneTest, ANewGameStartsSixtyStepsAfterTheChoiceWithSixOrTwoLives) 
     Play(press + 59);
     EXPECT_TRUE(At(press).HasEffect("CEffect_Fade"));
     EXPECT_EQ(At(press + 58).scenes, std::vector<std::string>{"CEvent_Title"});
-    const StepTrace& started = At(press + 59);
+    const StepTrace started = At(press + 59);
     EXPECT_TRUE(started.scenes.empty());
     EXPECT_EQ((std::vector{started.stage, started.life}), (std::vector{1, easy ? 6 : 2}));
     EXPECT_EQ(started.easyMode, easy);
@@ -80,7 +80,7 @@ TEST_F(TitleSceneTest, ContinueResumesTheSavedGameWithItsGroupsMusic) {
   Stage(Rows({{10, "W@.............W"}, {11, kFloor}}), "900", 12);
   StartAtTitle("1 D\n1 -\n1 2\n");
   Play(3 + 59);
-  const StepTrace& resumed = steps.back();
+  const StepTrace resumed = steps.back();
   EXPECT_EQ((std::vector{resumed.stage, resumed.life, resumed.score, resumed.extendCount}),
             (std::vector{12, 3, 4500, 1}));
   EXPECT_TRUE(resumed.easyMode);
@@ -125,7 +125,7 @@ TEST_F(TitleSceneTest, AStartChosenDuringTheOptionHandOverSharesItsCounter) {
     // Option (row 2) at step 3, up to Continue, decide.
     StartAtTitle("1 U\n1 -\n1 2\n1 -\n1 U\n" + std::to_string(c.wait - 2) + " -\n1 2\n");
     PlayUntil([](const StepTrace& s) { return s.scenes.empty() || s.scenes.front() != "CEvent_Title"; }, 80);
-    const StepTrace& after = steps.back();
+    const StepTrace after = steps.back();
     if (*c.winner) {
       EXPECT_EQ(after.scenes, std::vector<std::string>{c.winner});
     } else {

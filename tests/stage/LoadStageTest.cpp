@@ -198,7 +198,7 @@ TEST_F(LoadStageTest, PastTheEndOfARouteAnEndingStartsInsteadOfAStage) {
     options.score = c.score;
     Start("", options);
     Play(1);
-    const StepTrace& first = steps.back();
+    const StepTrace first = steps.back();
     if (*c.scene) {
       EXPECT_EQ(first.scenes, std::vector<std::string>{c.scene});
       EXPECT_EQ(first.lists[0], 0);

@@ -90,9 +90,10 @@ class StageScenario : public ::testing::Test {
   void Play(int count) {
     for (int i = 0; i < count; ++i) steps.push_back(run->Step());
   }
-  // Plays until `holds` is true of a step, at most `limit` steps; that step.
+  // Plays until `holds` is true of a step, at most `limit` steps; that
+  // step's trace (a copy: later steps may move the ones kept).
   template <typename Pred>
-  const StepTrace& PlayUntil(Pred holds, int limit = 5000) {
+  StepTrace PlayUntil(Pred holds, int limit = 5000) {
     for (int i = 0; i < limit; ++i) {
       steps.push_back(run->Step());
       if (holds(steps.back())) return steps.back();

@@ -105,11 +105,7 @@ class GameUnderXvfb : public ::testing::Test {
   // Starts the game from `tree` (the folder above bin/, as run.sh does) with
   // `args` and waits for its window; false when there is no display.
   bool Launch(const std::string& tree, const std::vector<std::string>& args = {}) {
-    if (xvfb_.name.empty()) return false;
-    XSetErrorHandler(IgnoreXError);
-    // Xvfb may name its display a moment before it takes connections.
-    display = Poll(10s, [&] { return XOpenDisplay(xvfb_.name.c_str()); });
-    if (!display) return false;
+    if (!OpenDisplay()) return false;
     game = ForkChild();
     if (game == 0) {
       if (chdir(tree.c_str()) != 0) _exit(126);
@@ -123,6 +119,34 @@ class GameUnderXvfb : public ::testing::Test {
     }
     window = Poll(20s, [&] { return FindIn(DefaultRootWindow(display), "Vexhop(Q)"); });
     return window != 0;
+  }
+
+  // Runs `argv` (found on PATH) from `folder` as user `uid` (0: as the test
+  // runs) and waits for the game's window; false when there is none.
+  bool LaunchCommand(const std::string& folder, const std::vector<std::string>& argv, uid_t uid = 0) {
+    if (!OpenDisplay()) return false;
+    game = ForkChild();
+    if (game == 0) {
+      if (chdir(folder.c_str()) != 0) _exit(126);
+      if (uid != 0 && (setgid(uid) != 0 || setuid(uid) != 0)) _exit(125);
+      setenv("DISPLAY", xvfb_.name.c_str(), 1);
+      unsetenv("SDL_VIDEODRIVER");
+      std::vector<char*> args;
+      for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+      args.push_back(nullptr);
+      execvp(args[0], args.data());
+      _exit(127);
+    }
+    window = Poll(20s, [&] { return FindIn(DefaultRootWindow(display), "Vexhop(Q)"); });
+    return window != 0;
+  }
+
+  bool OpenDisplay() {
+    if (xvfb_.name.empty()) return false;
+    XSetErrorHandler(IgnoreXError);
+    // Xvfb may name its display a moment before it takes connections.
+    if (!display) display = Poll(10s, [&] { return XOpenDisplay(xvfb_.name.c_str()); });
+    return display != nullptr;
   }
 
   ::Window FindIn(::Window parent, const std::string& title) {

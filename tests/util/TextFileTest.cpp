@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -71,18 +72,53 @@ TEST_F(InterruptedWrite, LeavesTheOldFileIntact) {
   WriteBytes(path, "5000 12\r\n");
 
   std::string seenInTemp;
+  std::vector<std::string> temps;
   SetCommitStep([&](const std::string& tempPath, const std::string&) {
     seenInTemp = ReadBytes(tempPath);
+    temps.push_back(tempPath);
     return false;  // the process dies before the rename
   });
   CTextFile file;
   file.Add("6000 14");
   EXPECT_FALSE(file.Save(path));
+  EXPECT_FALSE(file.Save(path));
   EXPECT_EQ(seenInTemp, "6000 14\r\n");
   EXPECT_EQ(ReadBytes(path), "5000 12\r\n");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  // Each write has a temporary file of its own beside the target, gone after.
+  ASSERT_EQ(temps.size(), 2u);
+  EXPECT_NE(temps[0], temps[1]);
+  EXPECT_EQ(temps[0].rfind(path + ".tmp.", 0), 0u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 
   SetCommitStep({});
   EXPECT_TRUE(file.Save(path));
   EXPECT_EQ(ReadBytes(path), "6000 14\r\n");
+}
+
+TEST(TextFileReadTest, OnlyRegularFilesAreReadAndReadingStopsAtAnOverlongLine) {
+  TempDir dir;
+  CTextFile file;
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(file.Load(dir / "pipe"));  // refused at once, not waited on
+  EXPECT_FALSE(file.Load(dir.path().string()));
+  EXPECT_EQ(file.Count(), 0);
+
+  // Ten megabytes with an overlong second line: the first line is kept.
+  std::string big = "12 3\r\n" + std::string(1024, 'x') + "\r\n";
+  big += std::string(10 * 1024 * 1024, 'y');
+  WriteBytes(dir / "big.txt", big);
+  EXPECT_TRUE(file.Load(dir / "big.txt"));
+  EXPECT_EQ(file.Count(), 1);
+  EXPECT_EQ(file.Get(0), "12 3");
+
+  // A line of exactly the limit still counts, even with its CR at the end
+  // of one read and its LF at the start of the next (reads are 16 KiB).
+  std::string edge;
+  for (int i = 0; i < 5120; ++i) edge += "a\r\n";
+  edge += std::string(1023, 'z') + "\r\nend";
+  ASSERT_EQ(edge.find('\r', 15360), 16383u);
+  WriteBytes(dir / "edge.txt", edge);
+  EXPECT_TRUE(file.Load(dir / "edge.txt"));
+  EXPECT_EQ(file.Count(), 5122);
+  EXPECT_EQ(file.Get(5121), "end");
 }

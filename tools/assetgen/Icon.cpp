@@ -1,10 +1,11 @@
 // The window icon: the hero's face on a round badge, as an ICO file holding
 // 16, 32, 48 and 64 pixel images in the classic 32-bit BMP form, which every
-// icon loader reads.
+// icon loader reads; and the same badge as PNG files for desktop menus.
 
 #include <cstdint>
 #include <fstream>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "Pictures.h"
@@ -86,4 +87,11 @@ void WriteIcon(const std::string& treeDir) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+// The same badge as PNG files for desktop menus, one per hicolor size.
+void WriteDesktopIcons(const std::string& treeDir) {
+  for (const int size : {32, 48, 64, 128, 256}) {
+    WritePng(Badge(size), AssetPath(treeDir, "Icons", "vexhop-" + std::to_string(size) + ".png"));
+  }
 }

@@ -30,4 +30,5 @@ void WritePictures(const std::string& treeDir) {
   WriteMenuPictures(treeDir);
   WriteScreens(treeDir);
   WriteIcon(treeDir);
+  WriteDesktopIcons(treeDir);
 }

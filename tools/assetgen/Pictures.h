@@ -20,6 +20,7 @@ void WriteBlockPictures(const std::string& treeDir);  // wall.png, stone1.png, b
 void WriteMenuPictures(const std::string& treeDir);   // title_1/2.png, cursor.png, Getready.png
 void WriteScreens(const std::string& treeDir);        // the 800 x 600 screens and black.png
 void WriteIcon(const std::string& treeDir);           // bin/game.ico
+void WriteDesktopIcons(const std::string& treeDir);   // Icons/vexhop-32.png .. vexhop-256.png
 
 // Pictures shared between generators.
 Canvas GolemHead(int size);  // the player's face, as on the lives icon
