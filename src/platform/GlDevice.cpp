@@ -592,6 +592,7 @@ void GlDevice::FlushQuads() {
     glDrawElementsBaseVertex(GL_TRIANGLES, 6 * quads, GL_UNSIGNED_SHORT, nullptr, quadCursor_ * 4);
   }
   ++frame_.drawCalls;
+  ++frame_.quadDrawCalls;
   drewSincePresent_ = true;
   quadCursor_ += quads;
   batch_.vertices.clear();

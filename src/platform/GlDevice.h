@@ -50,6 +50,7 @@ class GlDevice final : public RenderDevice {
   // blend and depth functions, scissor, viewport, uniforms, bindings).
   struct FrameCounts {
     int drawCalls = 0;
+    int quadDrawCalls = 0;  // of drawCalls, those that drew screen quads
     int stateChanges = 0;
   };
   // The counts of the last presented frame.
