@@ -41,20 +41,15 @@ void CEnemy::Fall() {
   y += CappedMove(VerticalSpeed());
 }
 
+// Every block the enemy overlaps, in list order, as the lists stand.
 void CEnemy::CollideWithWalls() {
   lastWall = nullptr;
-  CTaskIter walls(g_pGame->WallList.get());
-  while (CTask* task = walls.Next()) {
-    auto* wall = static_cast<CWall*>(task);
-    if (!IsHit(*wall)) continue;
+  g_pGame->WallGrid->ForEachHit(*this, [this](CMobTask& task) {
+    auto* wall = static_cast<CWall*>(&task);
     lastWall = wall;
     CollideWith(*wall, true);
-  }
-  CTaskIter hardWalls(g_pGame->HardWallList.get());
-  while (CTask* task = hardWalls.Next()) {
-    const auto& wall = *static_cast<CMobTask*>(task);
-    if (IsHit(wall)) CollideWith(wall, false);
-  }
+  });
+  g_pGame->HardWallGrid->ForEachHit(*this, [this](CMobTask& wall) { CollideWith(wall, false); });
 }
 
 void CEnemy::CollideWith(const CMobTask& wall, bool breakable) {

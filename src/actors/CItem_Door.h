@@ -13,6 +13,13 @@ class CItem_Door : public CItem {
   void Draw() override;
   const char* ClassName() const override { return "CItem_Door"; }
 
+  // Back to the brightness the game starts with, for a new game run in the
+  // same process (headless runs and tests run several).
+  static void ResetBrightness() {
+    s_brightness = 0;
+    s_brightnessFalling = false;
+  }
+
  private:
   static float AdvanceBrightness();
 

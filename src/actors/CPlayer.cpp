@@ -156,11 +156,10 @@ void CPlayer::Build() {
 // The fall speed is capped; the velocity itself keeps growing.
 void CPlayer::Fall() { y += CappedMove(VerticalSpeed()); }
 
+// Only blocks the player overlaps have any effect, so only those are visited.
 void CPlayer::CollideWithBlocks() {
-  CTaskIter walls(g_pGame->WallList.get());
-  while (CTask* task = walls.Next()) CollideWith(*static_cast<CMobTask*>(task), true);
-  CTaskIter hardWalls(g_pGame->HardWallList.get());
-  while (CTask* task = hardWalls.Next()) CollideWith(*static_cast<CMobTask*>(task), false);
+  g_pGame->WallGrid->ForEachHit(*this, [this](CMobTask& block) { CollideWith(block, true); });
+  g_pGame->HardWallGrid->ForEachHit(*this, [this](CMobTask& block) { CollideWith(block, false); });
 }
 
 // Four rules in order, each seeing the corrections of the ones before: head,

@@ -23,6 +23,7 @@ bool CDXDevice::Reset() {
   height = device->BackBufferHeight();
   refreshRate = window.RefreshRate();
   presentParity = true;
+  device->ForgetLastFrame();  // the window was made or changed: it shows nothing yet
   return true;
 }
 

@@ -117,6 +117,7 @@ void CGame::MsgProc(const WindowEvent& event) {
       SetMouseButton(event.button, event.type == WindowEvent::Type::MouseButtonDown);
       break;
     case WindowEvent::Type::Expose:
+      display->GetDevice()->ForgetLastFrame();
       RenderFrame();
       break;
     case WindowEvent::Type::Close:

@@ -6,9 +6,11 @@
 #include <memory>
 
 #include "app/LaunchOptions.h"
+#include "app/ModelPrefetch.h"
 #include "app/Version.h"
 #include "game/CZelGame.h"
 #include "input/InputScript.h"
+#include "platform/HeapTuning.h"
 #include "platform/MixerAudio.h"
 #include "platform/SdlPlatform.h"
 #include "save/Settings.h"
@@ -33,6 +35,7 @@ std::string EndOfRun(const CZelGame& game, int steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepHeapSmall();
   std::string error;
   const std::optional<LaunchOptions> options = ParseLaunchOptions({argv + 1, argv + argc}, error);
   if (!options) return Refuse(error);
@@ -51,6 +54,7 @@ int main(int argc, char** argv) {
     return Refuse(options->record + ": cannot be written");
   }
 
+  PrefetchModels(GetModuleDirectory());
   const int scale = options->scale ? options->scale : ReadWindowScale(GetCurrentDirectory());
   SdlPlatform platform(scale, std::move(playback));
   const std::unique_ptr<AudioBackend> audio = OpenAudio();

@@ -23,6 +23,7 @@
 #include "gfx/Texture.h"
 #include "input/GetIs.h"
 #include "input/PadState.h"
+#include "task/TaskGrid.h"
 #include "task/TaskList.h"
 
 class AudioBackend;
@@ -178,6 +179,10 @@ class CZelGame final : public CGame {
   int32_t bgmVolume = 0;  // tenths
   int32_t seVolume = 0;   // tenths
   PadState* pad = nullptr;
+
+  // The blocks of WallList and HardWallList by place, for the collision walks.
+  std::unique_ptr<TaskGrid> WallGrid;
+  std::unique_ptr<TaskGrid> HardWallGrid;
 
   // Declared last so that tasks still live at exit go before anything they use.
   std::unique_ptr<CTaskList> PlayerList;

@@ -153,4 +153,6 @@ void CZelGame::CreateTaskLists() {
   EnemyList = make(kEnemySlots);
   EventList = make(kEventSlots);
   BackgroundList = make(kBackgroundSlots);
+  WallGrid = std::make_unique<TaskGrid>(WallList.get(), kBlockCellSize);
+  HardWallGrid = std::make_unique<TaskGrid>(HardWallList.get(), kBlockCellSize);
 }

@@ -18,3 +18,6 @@ inline constexpr TaskListShape kEffectSlots{256, 50};
 inline constexpr TaskListShape kEnemySlots{512, 50};
 inline constexpr TaskListShape kEventSlots{1024, 2};
 inline constexpr TaskListShape kBackgroundSlots{256, 2};
+
+// Grid cells for finding blocks by place: one block wide.
+inline constexpr float kBlockCellSize = 10;

@@ -3,6 +3,7 @@
 #include "gfx/CMesh.h"
 #include "gfx/WorldMatrix.h"
 #include "gfx/XFileError.h"
+#include "gfx/XFilePrefetch.h"
 #include "util/Path.h"
 
 CAnimMesh::CAnimMesh(RenderDevice* device, const std::string& path) : device_(device) {
@@ -14,7 +15,7 @@ CAnimMesh::CAnimMesh(RenderDevice* device, const std::string& path) : device_(de
 }
 
 void CAnimMesh::Load(const std::string& path) {
-  XScene scene = ReadXFile(path);
+  XScene scene = LoadXFile(path);
   for (const XFrame& frame : scene.frames) AddFrame(frame.name, frame.parent, frame.transform);
   // Meshes outside any frame hang from an unnamed root of their own.
   int looseRoot = -1;

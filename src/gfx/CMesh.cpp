@@ -4,6 +4,7 @@
 
 #include "gfx/WorldMatrix.h"
 #include "gfx/XFileError.h"
+#include "gfx/XFilePrefetch.h"
 #include "util/Dialog.h"
 #include "util/Path.h"
 
@@ -29,7 +30,7 @@ CMesh::CMesh(RenderDevice* device, const std::string& path, bool fatal) : device
 }
 
 void CMesh::Load(const std::string& path) {
-  XScene scene = ReadXFile(path);
+  XScene scene = LoadXFile(path);
   if (scene.meshes.empty()) throw XFileError(path + ": no mesh in the file");
   std::vector<Matrix> pose = scene.BindPose();
   MeshGeometry geometry;

@@ -22,22 +22,12 @@ constexpr StateSetting kRenderStates[] = {
     {RenderState::AlphaFunc, Cmp::GreaterEqual},
 };
 
-struct StageSetting {
-  TextureStageState state;
-  uint32_t value;
-};
-
-constexpr StageSetting kModulateStage[] = {
-    {TextureStageState::ColorOp, TextureOp::Modulate},   {TextureStageState::ColorArg1, TextureArg::Texture},
-    {TextureStageState::ColorArg2, TextureArg::Diffuse}, {TextureStageState::AlphaOp, TextureOp::Modulate},
-    {TextureStageState::AlphaArg1, TextureArg::Texture}, {TextureStageState::AlphaArg2, TextureArg::Diffuse},
-};
+constexpr TextureStage kModulateStage = {TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse,
+                                         TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse};
 
 }  // namespace
 
-void SetModulateStage(RenderDevice& device) {
-  for (const StageSetting& setting : kModulateStage) device.SetTextureStageState(0, setting.state, setting.value);
-}
+void SetModulateStage(RenderDevice& device) { device.SetTextureStage(0, kModulateStage); }
 
 void ApplyGameStates(RenderDevice& device) {
   for (const StateSetting& setting : kRenderStates) device.SetRenderState(setting.state, setting.value);

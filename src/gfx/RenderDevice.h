@@ -48,6 +48,12 @@ namespace VertexBlendFlags { enum : uint32_t { Disable = 0, Weights1 = 1, Weight
 enum class TextureStageState : uint32_t {
   ColorOp = 1, ColorArg1 = 2, ColorArg2 = 3, AlphaOp = 4, AlphaArg1 = 5, AlphaArg2 = 6,
 };
+// All six settings of one texture stage, applied by SetTextureStage in one
+// call, as a Direct3D state block applies many states at once.
+struct TextureStage {
+  uint32_t colorOp, colorArg1, colorArg2, alphaOp, alphaArg1, alphaArg2;
+};
+
 namespace TextureOp { enum : uint32_t { Disable = 1, SelectArg1 = 2, SelectArg2 = 3, Modulate = 4 }; }
 namespace TextureArg { enum : uint32_t { Diffuse = 0, Current = 1, Texture = 2 }; }
 
@@ -151,6 +157,10 @@ class RenderDevice {
   virtual bool BeginScene() = 0;
   virtual void EndScene() = 0;
   virtual bool Present() = 0;
+  // The window lost its picture (it was exposed, resized or switched to full
+  // screen): the next Present must show its frame even where a device would
+  // otherwise skip showing a picture that has not changed.
+  virtual void ForgetLastFrame() {}
   virtual void Clear(uint32_t flags, uint32_t argb, float z) = 0;
   virtual void SetViewport(const Viewport& viewport) = 0;
   virtual Viewport GetViewport() const = 0;
@@ -161,6 +171,16 @@ class RenderDevice {
   virtual void SetRenderState(RenderState state, uint32_t value) = 0;
   virtual uint32_t GetRenderState(RenderState state) const = 0;
   virtual void SetTextureStageState(int stage, TextureStageState state, uint32_t value) = 0;
+  // The same as setting each of the six in TextureStageState order; every
+  // textured quad sets its stage, so devices may do it more cheaply.
+  virtual void SetTextureStage(int stage, const TextureStage& settings) {
+    SetTextureStageState(stage, TextureStageState::ColorOp, settings.colorOp);
+    SetTextureStageState(stage, TextureStageState::ColorArg1, settings.colorArg1);
+    SetTextureStageState(stage, TextureStageState::ColorArg2, settings.colorArg2);
+    SetTextureStageState(stage, TextureStageState::AlphaOp, settings.alphaOp);
+    SetTextureStageState(stage, TextureStageState::AlphaArg1, settings.alphaArg1);
+    SetTextureStageState(stage, TextureStageState::AlphaArg2, settings.alphaArg2);
+  }
   virtual void SetTransform(uint32_t slot, const Matrix& matrix) = 0;
   virtual Matrix GetTransform(uint32_t slot) const = 0;
   virtual void SetLight(int index, const Light& light) = 0;

@@ -1,13 +1,14 @@
 #include "platform/FixedFunctionShader.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
 // Matrices are uploaded as Direct3D stores them (row by row). GLSL reads that
 // memory column by column, so `M * v` here computes Direct3D's row-vector
-// product v * M.
-constexpr const char* kVertexSource = R"(#version 330 core
+// product v * M. VERTICES is 0 (screen), 1 (one world matrix) or 2 (palette).
+constexpr const char* kVertexSource = R"(
 layout(location = 0) in vec4 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec4 aColor;
@@ -15,13 +16,23 @@ layout(location = 3) in vec2 aTexCoord;
 layout(location = 4) in vec4 aWeights;
 layout(location = 5) in uvec4 aBones;
 
-uniform int uScreenSpace;
+out vec4 vColor;
+out vec2 vTexCoord;
+
+#if VERTICES == 0
 uniform vec4 uViewport;      // x, y, width, height in target pixels, y down
+
+void main() {
+  vTexCoord = aTexCoord;
+  float w = aPosition.w != 0.0 ? 1.0 / aPosition.w : 1.0;
+  vec2 ndc = vec2((aPosition.x - uViewport.x) / uViewport.z * 2.0 - 1.0,
+                  1.0 - (aPosition.y - uViewport.y) / uViewport.w * 2.0);
+  gl_Position = vec4(ndc, aPosition.z * 2.0 - 1.0, 1.0) * w;
+  vColor = aColor;
+}
+#else
 uniform vec2 uDepthRange;    // the viewport's minZ, maxZ
 uniform mat4 uViewProjection;
-uniform samplerBuffer uPalette;
-uniform int uBlendMatrices;  // 1 .. 4
-uniform int uIndexedBlend;
 uniform int uVertexColor;
 uniform int uLighting;
 uniform vec4 uGlobalAmbient;
@@ -33,8 +44,13 @@ uniform vec3 uLightToward[8];  // unit vector from the surface towards the light
 uniform vec4 uLightDiffuse[8];
 uniform vec4 uLightAmbient[8];
 
-out vec4 vColor;
-out vec2 vTexCoord;
+#if VERTICES == 1
+uniform mat4 uWorld;
+uniform mat3 uNormalMatrix;
+#else
+uniform samplerBuffer uPalette;
+uniform int uBlendMatrices;  // 1 .. 4
+uniform int uIndexedBlend;
 
 mat4 WorldMatrix(int entry) {
   int base = entry * 8;
@@ -47,14 +63,7 @@ mat3 NormalMatrix(int entry) {
   return mat3(texelFetch(uPalette, base).xyz, texelFetch(uPalette, base + 1).xyz,
               texelFetch(uPalette, base + 2).xyz);
 }
-
-void ScreenVertex() {
-  float w = aPosition.w != 0.0 ? 1.0 / aPosition.w : 1.0;
-  vec2 ndc = vec2((aPosition.x - uViewport.x) / uViewport.z * 2.0 - 1.0,
-                  1.0 - (aPosition.y - uViewport.y) / uViewport.w * 2.0);
-  gl_Position = vec4(ndc, aPosition.z * 2.0 - 1.0, 1.0) * w;
-  vColor = aColor;
-}
+#endif
 
 vec4 LitColor(vec3 normal) {
   vec4 diffuse = uVertexColor != 0 ? aColor : uMaterialDiffuse;
@@ -67,7 +76,13 @@ vec4 LitColor(vec3 normal) {
   return clamp(vec4(lit, diffuse.a), 0.0, 1.0);
 }
 
-void ModelVertex() {
+void main() {
+  vTexCoord = aTexCoord;
+#if VERTICES == 1
+  // What the palette loop gives for one matrix at full weight.
+  vec4 position = uWorld * vec4(aPosition.xyz, 1.0);
+  vec3 normal = uNormalMatrix * aNormal;
+#else
   vec4 position = vec4(0.0);
   vec3 normal = vec3(0.0);
   float rest = 1.0;
@@ -79,6 +94,7 @@ void ModelVertex() {
     position += weight * (WorldMatrix(entry) * vec4(aPosition.xyz, 1.0));
     normal += weight * (NormalMatrix(entry) * aNormal);
   }
+#endif
   vec4 clip = uViewProjection * position;
   // Direct3D's clip depth 0..w, placed in the viewport's depth range, then
   // moved to GL's -w..w.
@@ -89,39 +105,40 @@ void ModelVertex() {
   else
     vColor = uVertexColor != 0 ? aColor : vec4(1.0);
 }
-
-void main() {
-  vTexCoord = aTexCoord;
-  if (uScreenSpace != 0)
-    ScreenVertex();
-  else
-    ModelVertex();
-}
+#endif
 )";
 
-// The texture stage is resolved on the CPU into per-channel selectors (rgb
-// for the colour operation, alpha for the alpha operation), so each pixel
-// runs the same few multiply-adds whatever the stage states are.
-constexpr const char* kFragmentSource = R"(#version 330 core
+// STAGE is 0 (texture times vertex colour), 1 (vertex colour) or 2 (general:
+// the texture stage resolved on the CPU into per-channel selectors, rgb for
+// the colour operation and alpha for the alpha operation).
+constexpr const char* kFragmentSource = R"(
 in vec4 vColor;
 in vec2 vTexCoord;
 
 uniform sampler2D uTexture;
+uniform vec2 uAlphaPass;    // alpha (0..255) passes the test inside this range ...
+uniform int uAlphaInvert;   // ... or outside it
+#if STAGE == 2
 uniform float uHasTexture;
 uniform vec4 uArg1Texture;  // 1 where argument 1 is the texture, 0 for the vertex colour
 uniform vec4 uArg2Texture;
 uniform vec4 uArg1Unused;   // 1 where the operation ignores argument 1
 uniform vec4 uArg2Unused;
-uniform vec2 uAlphaPass;    // alpha (0..255) passes the test inside this range ...
-uniform int uAlphaInvert;   // ... or outside it
+#endif
 
 out vec4 fragColor;
 
 void main() {
+#if STAGE == 0
+  vec4 color = texture(uTexture, vTexCoord) * vColor;
+#elif STAGE == 1
+  vec4 color = vColor;
+#else
   vec4 texel = mix(vec4(1.0), texture(uTexture, vTexCoord), uHasTexture);
   vec4 arg1 = mix(mix(vColor, texel, uArg1Texture), vec4(1.0), uArg1Unused);
   vec4 arg2 = mix(mix(vColor, texel, uArg2Texture), vec4(1.0), uArg2Unused);
   vec4 color = arg1 * arg2;
+#endif
   float alpha = round(color.a * 255.0);
   bool inside = alpha >= uAlphaPass.x && alpha <= uAlphaPass.y;
   if (inside == (uAlphaInvert != 0)) discard;
@@ -132,15 +149,16 @@ void main() {
 // In the order of FixedFunctionShader::Uniform.
 constexpr std::array<const char*, static_cast<size_t>(FixedFunctionShader::Uniform::Count)>
     kUniformNames = {
-        "uScreenSpace", "uViewport", "uDepthRange", "uViewProjection", "uBlendMatrices",
+        "uViewport", "uDepthRange", "uViewProjection", "uWorld", "uNormalMatrix", "uBlendMatrices",
         "uIndexedBlend", "uVertexColor", "uLighting", "uGlobalAmbient", "uMaterialDiffuse",
         "uMaterialAmbient", "uMaterialEmissive", "uLightCount", "uLightToward", "uLightDiffuse",
         "uLightAmbient", "uHasTexture", "uArg1Texture", "uArg2Texture", "uArg1Unused",
         "uArg2Unused", "uAlphaPass", "uAlphaInvert"};
 
-GLuint Compile(GLenum type, const char* source, std::string* error) {
+GLuint Compile(GLenum type, const std::string& header, const char* source, std::string* error) {
   GLuint shader = glCreateShader(type);
-  glShaderSource(shader, 1, &source, nullptr);
+  const char* parts[2] = {header.c_str(), source};
+  glShaderSource(shader, 2, parts, nullptr);
   glCompileShader(shader);
   GLint ok = 0;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -154,48 +172,87 @@ GLuint Compile(GLenum type, const char* source, std::string* error) {
   return shader;
 }
 
+int IndexOf(FixedFunctionShader::Vertices vertices, FixedFunctionShader::Stage stage) {
+  return static_cast<int>(vertices) * 3 + static_cast<int>(stage);
+}
+
 }  // namespace
 
 FixedFunctionShader::~FixedFunctionShader() {
-  if (program_) glDeleteProgram(program_);
+  for (Program& program : programs_)
+    if (program.name) glDeleteProgram(program.name);
 }
 
+// The other variants are built when first used: each costs time and memory
+// in the driver, and a session may never need some of them.
 bool FixedFunctionShader::Build(std::string* error) {
-  GLuint vertex = Compile(GL_VERTEX_SHADER, kVertexSource, error);
-  GLuint fragment = vertex ? Compile(GL_FRAGMENT_SHADER, kFragmentSource, error) : 0;
+  if (!BuildVariant(Vertices::Screen, Stage::General, error)) return false;
+  Use(Vertices::Screen, Stage::General);
+  return true;
+}
+
+bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage) {
+  std::string error;
+  if (BuildVariant(vertices, stage, &error)) return true;
+  std::fprintf(stderr, "OpenGL program %d/%d: %s\n", static_cast<int>(vertices), static_cast<int>(stage), error.c_str());
+  return false;
+}
+
+bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, std::string* error) {
+  const std::string header = "#version 330 core\n#define VERTICES " + std::to_string(static_cast<int>(vertices)) +
+                             "\n#define STAGE " + std::to_string(static_cast<int>(stage)) + "\n";
+  GLuint vertex = Compile(GL_VERTEX_SHADER, header, kVertexSource, error);
+  GLuint fragment = vertex ? Compile(GL_FRAGMENT_SHADER, header, kFragmentSource, error) : 0;
   if (!fragment) {
     if (vertex) glDeleteShader(vertex);
     return false;
   }
-  program_ = glCreateProgram();
-  glAttachShader(program_, vertex);
-  glAttachShader(program_, fragment);
-  glLinkProgram(program_);
+  Program& program = programs_[static_cast<size_t>(IndexOf(vertices, stage))];
+  program.name = glCreateProgram();
+  glAttachShader(program.name, vertex);
+  glAttachShader(program.name, fragment);
+  glLinkProgram(program.name);
   glDeleteShader(vertex);
   glDeleteShader(fragment);
   GLint ok = 0;
-  glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+  glGetProgramiv(program.name, GL_LINK_STATUS, &ok);
   if (!ok) {
     char log[2048] = {};
-    glGetProgramInfoLog(program_, sizeof log, nullptr, log);
+    glGetProgramInfoLog(program.name, sizeof log, nullptr, log);
     *error = log;
     return false;
   }
   for (size_t i = 0; i < kUniformNames.size(); ++i)
-    locations_[i] = glGetUniformLocation(program_, kUniformNames[i]);
-  glUseProgram(program_);
-  glUniform1i(glGetUniformLocation(program_, "uTexture"), 0);
-  glUniform1i(glGetUniformLocation(program_, "uPalette"), 1);
+    program.locations[i] = glGetUniformLocation(program.name, kUniformNames[i]);
+  glUseProgram(program.name);
+  glUniform1i(glGetUniformLocation(program.name, "uTexture"), 0);
+  glUniform1i(glGetUniformLocation(program.name, "uPalette"), 1);
+  if (current_) glUseProgram(current_->name);
   return true;
+}
+
+void FixedFunctionShader::Use(Vertices vertices, Stage stage) {
+  Program* program = &programs_[static_cast<size_t>(IndexOf(vertices, stage))];
+  if (program == current_) return;
+  if (!program->name && !BuildVariant(vertices, stage)) {
+    // The general program of the same vertices draws it too, only slower.
+    program = &programs_[static_cast<size_t>(IndexOf(vertices, Stage::General))];
+    if (!program->name && !BuildVariant(vertices, Stage::General)) return;
+    if (program == current_) return;
+  }
+  current_ = program;
+  glUseProgram(program->name);
+  ++stateCalls_;
 }
 
 bool FixedFunctionShader::Changed(Uniform uniform, const float* values, size_t count) {
   auto index = static_cast<size_t>(uniform);
   if (LocationOf(uniform) < 0) return false;
-  std::vector<float>& cached = cache_[index];
+  std::vector<float>& cached = current_->cache[index];
   if (cached.size() == count && std::memcmp(cached.data(), values, count * sizeof(float)) == 0)
     return false;
   cached.assign(values, values + count);
+  ++stateCalls_;
   return true;
 }
 
@@ -215,6 +272,10 @@ void FixedFunctionShader::SetVec2(Uniform uniform, float x, float y) {
 
 void FixedFunctionShader::SetVec4(Uniform uniform, const float* xyzw) {
   if (Changed(uniform, xyzw, 4)) glUniform4fv(LocationOf(uniform), 1, xyzw);
+}
+
+void FixedFunctionShader::SetMat3(Uniform uniform, const float* columns) {
+  if (Changed(uniform, columns, 9)) glUniformMatrix3fv(LocationOf(uniform), 1, GL_FALSE, columns);
 }
 
 void FixedFunctionShader::SetMat4(Uniform uniform, const float* rowMajor) {

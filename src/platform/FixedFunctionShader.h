@@ -1,9 +1,17 @@
 #pragma once
-// The one GL program that stands in for Direct3D 9's fixed-function pipeline:
-// pre-transformed screen vertices or model vertices through a world-matrix
-// palette, per-vertex directional lighting with the ambient state, the
-// modulate/select texture stage and the alpha test. Uniform writes are cached
-// so that re-setting an unchanged value costs no GL call.
+// The GL programs that stand in for Direct3D 9's fixed-function pipeline:
+// pre-transformed screen vertices or model vertices through a world matrix
+// or a world-matrix palette, per-vertex directional lighting with the ambient
+// state, the modulate/select texture stage and the alpha test.
+//
+// One source is built in variants. On a software rasteriser every texture
+// read and every instruction is paid per pixel, so the common cases get
+// programs of their own: a model drawn with one world matrix takes it from
+// uniforms rather than reading the palette per vertex, and a modulating
+// stage with or without a texture does only its one multiplication. The
+// general program keeps the whole stage and the palette for everything else.
+// Uniform writes are cached per program so that re-setting an unchanged
+// value costs no GL call.
 
 #include <epoxy/gl.h>
 
@@ -20,8 +28,19 @@ class FixedFunctionShader {
   static constexpr int kTexelsPerPaletteEntry = 8;
   static constexpr int kMaxLights = 8;
 
+  enum class Vertices {
+    Screen,   // pre-transformed screen vertices
+    World,    // model vertices through the one world matrix (uWorld, uNormalMatrix)
+    Palette,  // model vertices blended through the palette
+  };
+  enum class Stage {
+    TextureTimesColor,  // both operations modulate the texture by the vertex colour
+    Color,              // the same with no texture bound: the vertex colour
+    General,            // any other stage, resolved by the Arg* selectors
+  };
+
   enum class Uniform {
-    ScreenSpace, Viewport, DepthRange, ViewProjection, BlendMatrices, IndexedBlend,
+    Viewport, DepthRange, ViewProjection, World, NormalMatrix, BlendMatrices, IndexedBlend,
     VertexColor, Lighting, GlobalAmbient, MaterialDiffuse, MaterialAmbient, MaterialEmissive,
     LightCount, LightToward, LightDiffuse, LightAmbient,
     HasTexture, Arg1Texture, Arg2Texture, Arg1Unused, Arg2Unused, AlphaPass, AlphaInvert,
@@ -29,23 +48,41 @@ class FixedFunctionShader {
   };
 
   ~FixedFunctionShader();
-  // False with `error` filled when the program does not build.
+  // Builds the general screen program; false with `error` filled when it
+  // does not build. The others are built on first use.
   bool Build(std::string* error);
-  void Use() const { glUseProgram(program_); }
+  // Makes the variant current (a GL call only when it changes); the Set
+  // calls then write its uniforms. A uniform a variant lacks is ignored. A
+  // variant that does not build is replaced by the general one.
+  void Use(Vertices vertices, Stage stage);
 
   void SetInt(Uniform uniform, int value);
   void SetFloat(Uniform uniform, float value);
   void SetVec2(Uniform uniform, float x, float y);
   void SetVec4(Uniform uniform, const float* xyzw);
+  void SetMat3(Uniform uniform, const float* columns);
   void SetMat4(Uniform uniform, const float* rowMajor);
   void SetVec3Array(Uniform uniform, const float* values, int count);
   void SetVec4Array(Uniform uniform, const float* values, int count);
 
+  // GL calls made so far that change its state (programs made current,
+  // uniforms written); unchanged values make none.
+  int StateCalls() const { return stateCalls_; }
+
  private:
-  GLint LocationOf(Uniform uniform) const { return locations_[static_cast<size_t>(uniform)]; }
+  static constexpr int kVariants = 9;
+  struct Program {
+    GLuint name = 0;
+    std::array<GLint, static_cast<size_t>(Uniform::Count)> locations{};
+    std::array<std::vector<float>, static_cast<size_t>(Uniform::Count)> cache;
+  };
+
+  bool BuildVariant(Vertices vertices, Stage stage, std::string* error);
+  bool BuildVariant(Vertices vertices, Stage stage);  // says why on stderr when it fails
+  GLint LocationOf(Uniform uniform) const { return current_->locations[static_cast<size_t>(uniform)]; }
   bool Changed(Uniform uniform, const float* values, size_t count);
 
-  GLuint program_ = 0;
-  std::array<GLint, static_cast<size_t>(Uniform::Count)> locations_{};
-  std::array<std::vector<float>, static_cast<size_t>(Uniform::Count)> cache_;
+  std::array<Program, kVariants> programs_{};
+  Program* current_ = nullptr;
+  int stateCalls_ = 0;
 };

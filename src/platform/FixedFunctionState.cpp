@@ -29,48 +29,26 @@ constexpr StateDefault kDefaults[] = {
 };
 static_assert(std::size(kDefaults) == 15);
 
+// The same values in index order, and the stage's initial values.
+constexpr std::array<uint32_t, std::size(kDefaults)> InitialRenderStates() {
+  std::array<uint32_t, std::size(kDefaults)> values{};
+  for (size_t i = 0; i < values.size(); ++i) values[i] = kDefaults[i].value;
+  return values;
+}
+
+constexpr std::array<uint32_t, 6> kInitialStage = {TextureOp::Modulate,   TextureArg::Texture, TextureArg::Current,
+                                                   TextureOp::SelectArg1, TextureArg::Texture, TextureArg::Current};
+
+constexpr bool DefaultsInIndexOrder() {
+  for (size_t i = 0; i < std::size(kDefaults); ++i)
+    if (StateBlock::Index(kDefaults[i].state) != static_cast<int>(i)) return false;
+  return true;
+}
+static_assert(DefaultsInIndexOrder());
+
 }  // namespace
 
-StateBlock::StateBlock() {
-  for (const StateDefault& d : kDefaults) Set(d.state, d.value);
-  Set(TextureStageState::ColorOp, TextureOp::Modulate);
-  Set(TextureStageState::ColorArg1, TextureArg::Texture);
-  Set(TextureStageState::ColorArg2, TextureArg::Current);
-  Set(TextureStageState::AlphaOp, TextureOp::SelectArg1);
-  Set(TextureStageState::AlphaArg1, TextureArg::Texture);
-  Set(TextureStageState::AlphaArg2, TextureArg::Current);
-}
-
-int StateBlock::Index(RenderState state) {
-  const auto* found = std::find_if(std::begin(kDefaults), std::end(kDefaults),
-                                   [state](const StateDefault& d) { return d.state == state; });
-  return found == std::end(kDefaults) ? -1 : static_cast<int>(found - std::begin(kDefaults));
-}
-
-uint32_t StateBlock::Get(RenderState state) const {
-  int index = Index(state);
-  return index < 0 ? 0 : renderStates_[index];
-}
-
-void StateBlock::Set(RenderState state, uint32_t value) {
-  int index = Index(state);
-  if (index >= 0) renderStates_[index] = value;
-}
-
-int StateBlock::Index(TextureStageState state) {
-  auto index = static_cast<uint32_t>(state) - 1;
-  return index < 6 ? static_cast<int>(index) : -1;
-}
-
-uint32_t StateBlock::Get(TextureStageState state) const {
-  int index = Index(state);
-  return index < 0 ? 0 : stage0_[index];
-}
-
-void StateBlock::Set(TextureStageState state, uint32_t value) {
-  int index = Index(state);
-  if (index >= 0) stage0_[index] = value;
-}
+StateBlock::StateBlock() : renderStates_(InitialRenderStates()), stage0_(kInitialStage) {}
 
 bool FixedFunctionState::SetTransform(uint32_t slot, const Matrix& matrix) {
   if (slot == TransformSlot::View) {

@@ -12,18 +12,59 @@
 class StateBlock {
  public:
   StateBlock();
+  bool operator==(const StateBlock&) const = default;
 
-  // States the device does not model read as 0 and ignore writes.
-  uint32_t Get(RenderState state) const;
-  void Set(RenderState state, uint32_t value);
+  // States the device does not model read as 0 and ignore writes. Inline:
+  // every draw reads them, and every texture draw sets six.
+  uint32_t Get(RenderState state) const {
+    const int index = Index(state);
+    return index < 0 ? 0 : renderStates_[static_cast<size_t>(index)];
+  }
+  void Set(RenderState state, uint32_t value) {
+    const int index = Index(state);
+    if (index >= 0) renderStates_[static_cast<size_t>(index)] = value;
+  }
 
   // Stage 0 only: the game draws with one texture stage.
-  uint32_t Get(TextureStageState state) const;
-  void Set(TextureStageState state, uint32_t value);
+  uint32_t Get(TextureStageState state) const {
+    const int index = Index(state);
+    return index < 0 ? 0 : stage0_[static_cast<size_t>(index)];
+  }
+  void Set(TextureStageState state, uint32_t value) {
+    const int index = Index(state);
+    if (index >= 0) stage0_[static_cast<size_t>(index)] = value;
+  }
+  TextureStage Stage() const {
+    return {stage0_[0], stage0_[1], stage0_[2], stage0_[3], stage0_[4], stage0_[5]};
+  }
+
+  // Where a state is kept; -1 when it is not modelled.
+  static constexpr int Index(RenderState state) {
+    switch (state) {
+      case RenderState::ZEnable: return 0;
+      case RenderState::ZWriteEnable: return 1;
+      case RenderState::AlphaTestEnable: return 2;
+      case RenderState::SrcBlend: return 3;
+      case RenderState::DestBlend: return 4;
+      case RenderState::CullMode: return 5;
+      case RenderState::AlphaRef: return 6;
+      case RenderState::AlphaFunc: return 7;
+      case RenderState::DitherEnable: return 8;
+      case RenderState::AlphaBlendEnable: return 9;
+      case RenderState::SpecularEnable: return 10;
+      case RenderState::Lighting: return 11;
+      case RenderState::Ambient: return 12;
+      case RenderState::VertexBlend: return 13;
+      case RenderState::IndexedVertexBlendEnable: return 14;
+    }
+    return -1;
+  }
+  static constexpr int Index(TextureStageState state) {
+    const auto index = static_cast<uint32_t>(state) - 1;
+    return index < 6 ? static_cast<int>(index) : -1;
+  }
 
  private:
-  static int Index(RenderState state);        // -1 when not modelled
-  static int Index(TextureStageState state);  // -1 when not modelled
 
   std::array<uint32_t, 15> renderStates_{};
   std::array<uint32_t, 6> stage0_{};

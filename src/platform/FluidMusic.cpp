@@ -73,19 +73,37 @@ FluidMusic::FluidMusic(const std::string& soundFont, int framesPerSecond) : fram
   fluid_settings_setnum(settings_, "synth.gain", kSynthGain);
   fluid_settings_setint(settings_, "synth.threadsafe-api", 0);  // our own lock guards every call
   synth_ = new_fluid_synth(settings_);
-  if (synth_ && fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
-    delete_fluid_synth(synth_);
-    synth_ = nullptr;
-  }
-  if (synth_) soundFont_ = soundFont;
+  if (!synth_) return;
+  soundFont_ = soundFont;
+  // Reading the samples is the slow part of starting the game's sound.
+  loading_ = std::async(std::launch::async, [synth = synth_, soundFont] {
+    return fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED;
+  });
 }
 
 FluidMusic::~FluidMusic() {
+  WaitForSoundFont();
   if (synth_) delete_fluid_synth(synth_);
   if (settings_) delete_fluid_settings(settings_);
 }
 
+void FluidMusic::WaitForSoundFont() const {
+  if (loading_.valid() && !loading_.get()) {
+    std::lock_guard lock(mutex_);
+    delete_fluid_synth(synth_);
+    synth_ = nullptr;
+    soundFont_.clear();
+  }
+  ready_ = true;
+}
+
+const std::string& FluidMusic::SoundFont() const {
+  WaitForSoundFont();
+  return soundFont_;
+}
+
 bool FluidMusic::Load(const std::string& path) {
+  WaitForSoundFont();
   // Reading the file is the slow part: done before taking the lock.
   std::shared_ptr<const MidiPiece> piece;
   if (auto read = ReadMidiFile(path)) piece = std::make_shared<const MidiPiece>(std::move(*read));
@@ -97,6 +115,7 @@ bool FluidMusic::Load(const std::string& path) {
 }
 
 void FluidMusic::Play() {
+  WaitForSoundFont();
   std::lock_guard lock(mutex_);
   if (!sequencer_.HasPiece() || playing_) return;
   playing_ = audible_ = true;
@@ -104,12 +123,14 @@ void FluidMusic::Play() {
 }
 
 void FluidMusic::Stop() {
+  WaitForSoundFont();
   std::lock_guard lock(mutex_);
   playing_ = ended_ = audible_ = false;
   if (synth_) fluid_synth_system_reset(synth_);
 }
 
 void FluidMusic::SetPosition(double seconds) {
+  WaitForSoundFont();
   std::lock_guard lock(mutex_);
   // Notes sounding now would never get their note-off; they are released, so
   // the last notes of a piece that has ended ring on into its restart.
@@ -138,6 +159,7 @@ void FluidMusic::Reset() {
 }
 
 void FluidMusic::Mix(int16_t* stereo, int frames) {
+  if (!ready_) return;  // the SoundFont is still loading: nothing plays yet
   std::lock_guard lock(mutex_);
   buffer_.resize(2 * static_cast<size_t>(frames));
   Output output(synth_, buffer_.data());

@@ -8,9 +8,13 @@
 // same.
 //
 // The game thread calls everything but Mix, which the mixer's audio thread
-// calls; one lock keeps them apart, held for one buffer at most.
+// calls; one lock keeps them apart, held for one buffer at most. The
+// SoundFont loads on a thread of its own while the game starts up; the first
+// call that needs it waits for it, and Mix renders silence until then.
 
+#include <atomic>
 #include <cstdint>
+#include <future>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -29,7 +33,7 @@ class FluidMusic {
   FluidMusic& operator=(const FluidMusic&) = delete;
 
   // The SoundFont in use; empty when the music is silent.
-  const std::string& SoundFont() const { return soundFont_; }
+  const std::string& SoundFont() const;
 
   // Replaces the piece (the old one falls silent at once), stopped at its
   // start. False when the file is no MIDI file: nothing is loaded then.
@@ -49,10 +53,14 @@ class FluidMusic {
   class Output;
 
   void Reset();
+  // Takes in the loaded SoundFont, or drops the synthesiser it failed to load into.
+  void WaitForSoundFont() const;
 
-  std::string soundFont_;
+  mutable std::string soundFont_;
   _fluid_hashtable_t* settings_ = nullptr;
-  _fluid_synth_t* synth_ = nullptr;
+  mutable _fluid_synth_t* synth_ = nullptr;
+  mutable std::future<bool> loading_;  // valid until the SoundFont is waited for
+  mutable std::atomic<bool> ready_ = false;  // Mix may use synth_ (null or loaded)
   int framesPerSecond_;
   mutable std::mutex mutex_;
   MidiSequencer sequencer_;

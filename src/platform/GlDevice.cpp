@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/FixedFunctionShader.h"
 #include "platform/GlFont.h"
@@ -16,6 +17,8 @@
 namespace {
 
 using Uniform = FixedFunctionShader::Uniform;
+using Vertices = FixedFunctionShader::Vertices;
+using ShaderStage = FixedFunctionShader::Stage;
 
 void ArgbToFloats(uint32_t argb, float out[4]) {
   out[0] = static_cast<float>((argb >> 16) & 0xFF) / 255.0f;
@@ -80,6 +83,35 @@ StageSelect ResolveOperation(uint32_t op, uint32_t arg1, uint32_t arg2) {
   }
 }
 
+// Both operations of the stage, resolved.
+struct StageSelects {
+  StageSelect color, alpha;
+};
+
+StageSelects ResolveStage(const StateBlock& states) {
+  const uint32_t colorOp = states.Get(TextureStageState::ColorOp);
+  const StageSelect color = ResolveOperation(colorOp, states.Get(TextureStageState::ColorArg1),
+                                             states.Get(TextureStageState::ColorArg2));
+  // A disabled colour operation disables the whole stage, alpha included.
+  const StageSelect alpha = colorOp == TextureOp::Disable
+                                ? color
+                                : ResolveOperation(states.Get(TextureStageState::AlphaOp),
+                                                   states.Get(TextureStageState::AlphaArg1),
+                                                   states.Get(TextureStageState::AlphaArg2));
+  return {color, alpha};
+}
+
+// Texture times vertex colour (in either order), for colour and alpha alike:
+// the stage the game draws nearly everything with. Without a texture the
+// texture reads white and the product is the vertex colour.
+ShaderStage ShaderStageFor(const StageSelects& stage, bool textured) {
+  auto modulatesTexture = [](const StageSelect& s) {
+    return s.arg1Unused == 0 && s.arg2Unused == 0 && s.arg1Texture + s.arg2Texture == 1;
+  };
+  if (!modulatesTexture(stage.color) || !modulatesTexture(stage.alpha)) return ShaderStage::General;
+  return textured ? ShaderStage::TextureTimesColor : ShaderStage::Color;
+}
+
 // The alpha values (0..255) that pass the alpha test: a range, and whether
 // passing means lying outside it.
 struct AlphaPass {
@@ -135,7 +167,8 @@ std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window) {
 }
 
 GlDevice::GlDevice(SDL_Window* window, void* context)
-    : window_(window), context_(context), life_(std::make_shared<int>(0)) {
+    : window_(window), context_(context), life_(std::make_shared<GlContextLink>()) {
+  life_->beforeTextureDeleted = [this] { FlushQuads(); };
   state_.viewport = {0, 0, kWidth, kHeight, 0, 1};
   textStates_.Set(RenderState::AlphaBlendEnable, 1);
   textStates_.Set(RenderState::SrcBlend, Blend::SrcAlpha);
@@ -157,6 +190,7 @@ GlDevice::~GlDevice() {
   glDeleteTextures(1, &paletteTexture_);
   glDeleteBuffers(1, &paletteBuffer_);
   glDeleteBuffers(1, &quadBuffer_);
+  glDeleteBuffers(1, &quadIndices_);
   glDeleteVertexArrays(1, &quadArray_);
   glDeleteRenderbuffers(1, &depthBuffer_);
   glDeleteRenderbuffers(1, &colorBuffer_);
@@ -164,7 +198,16 @@ GlDevice::~GlDevice() {
   SDL_GL_DeleteContext(context_);
 }
 
-bool GlDevice::SetVsync(bool on) { return SDL_GL_SetSwapInterval(on ? 1 : 0) == 0; }
+bool GlDevice::SetVsync(bool on) {
+  if (SDL_GL_SetSwapInterval(on ? 1 : 0) != 0) return false;
+  vsync_ = on;
+  return true;
+}
+
+void GlDevice::SetQuadBatching(bool on) {
+  FlushQuads();
+  batching_ = on;
+}
 
 bool GlDevice::CreateObjects(std::string* error) {
   shader_ = std::make_unique<FixedFunctionShader>();
@@ -200,6 +243,17 @@ bool GlDevice::CreateObjects(std::string* error) {
                         at(offsetof(ScreenVertex, diffuse)));
   glEnableVertexAttribArray(A::TexCoord);
   glVertexAttribPointer(A::TexCoord, 2, GL_FLOAT, GL_FALSE, stride, at(offsetof(ScreenVertex, u)));
+  // A batch draws each quad as the two triangles its strip makes, vertices in
+  // the strip's order: (0, 1, 2) and (2, 1, 3).
+  std::vector<uint16_t> indices;
+  for (int quad = 0; quad < kQuadRing; ++quad) {
+    const auto first = static_cast<uint16_t>(4 * quad);
+    for (int corner : {0, 1, 2, 2, 1, 3}) indices.push_back(static_cast<uint16_t>(first + corner));
+  }
+  glGenBuffers(1, &quadIndices_);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, quadIndices_);
+  glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(uint16_t)), indices.data(),
+               GL_STATIC_DRAW);
 
   glGenBuffers(1, &paletteBuffer_);
   glBindBuffer(GL_TEXTURE_BUFFER, paletteBuffer_);
@@ -221,8 +275,8 @@ bool GlDevice::CreateObjects(std::string* error) {
   glFrontFace(GL_CW);
   glDisable(GL_DITHER);
   glEnable(GL_SCISSOR_TEST);
-  shader_->Use();
-  SetViewport(state_.viewport);
+  // GL starts with the window's size; the device's viewport is the target's.
+  glViewport(0, 0, kWidth, kHeight);
   if (glGetError() != GL_NO_ERROR) {
     *error = "GL reported an error while setting up";
     return false;
@@ -242,8 +296,14 @@ void GlDevice::SetViewport(const Viewport& viewport) {
   vp.y = std::clamp(vp.y, 0, kHeight);
   vp.width = std::clamp(vp.width, 0, kWidth - vp.x);
   vp.height = std::clamp(vp.height, 0, kHeight - vp.y);
+  const Viewport& now = state_.viewport;
+  if (vp.x == now.x && vp.y == now.y && vp.width == now.width && vp.height == now.height && vp.minZ == now.minZ &&
+      vp.maxZ == now.maxZ)
+    return;
+  FlushQuads();
   state_.viewport = vp;
   glViewport(vp.x, kHeight - vp.y - vp.height, vp.width, vp.height);
+  ++frame_.stateChanges;
 }
 
 void GlDevice::ApplyScissor(const PixelRect& rect) {
@@ -252,33 +312,48 @@ void GlDevice::ApplyScissor(const PixelRect& rect) {
     return;
   applied_.scissorRect = rect;
   glScissor(rect.x, kHeight - rect.y - rect.height, rect.width, rect.height);
+  ++frame_.stateChanges;
 }
 
 void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
+  FlushQuads();
   GLbitfield mask = 0;
   if (flags & ClearFlags::Target) {
     float c[4];
     ArgbToFloats(argb, c);
     glClearColor(c[0], c[1], c[2], c[3]);
+    ++frame_.stateChanges;
     mask |= GL_COLOR_BUFFER_BIT;
   }
   if (flags & ClearFlags::ZBuffer) {
     glClearDepth(std::clamp(z, 0.0f, 1.0f));
+    ++frame_.stateChanges;
     if (!applied_.depthWrite) {
       glDepthMask(GL_TRUE);
+      ++frame_.stateChanges;
       applied_.depthWrite = true;
     }
     mask |= GL_DEPTH_BUFFER_BIT;
   }
   ApplyScissor(ViewportRect());
   if (mask) glClear(mask);
+  drewSincePresent_ = true;
 }
 
 std::vector<uint32_t> GlDevice::ReadBackBuffer() {
+  FlushQuads();
   return ReadFramebuffer(framebuffer_, kWidth, kHeight).argb;
 }
 
 bool GlDevice::Present() {
+  FlushQuads();
+  const bool unchanged = !drewSincePresent_ && !repaint_;
+  drewSincePresent_ = repaint_ = false;
+  if (unchanged && !vsync_) return true;
+  lastFrame_ = frame_;
+  lastFrame_.stateChanges += shader_->StateCalls() - shaderCallsAtFrameStart_;
+  shaderCallsAtFrameStart_ = shader_->StateCalls();
+  frame_ = {};
   int width = 0, height = 0;
   SDL_GL_GetDrawableSize(window_, &width, &height);
   PixelRect to = PresentRect(width, height, kWidth, kHeight);
@@ -304,6 +379,16 @@ void GlDevice::SetTextureStageState(int stage, TextureStageState state, uint32_t
   if (stage == 0) state_.states.Set(state, value);
 }
 
+void GlDevice::SetTextureStage(int stage, const TextureStage& settings) {
+  if (stage != 0) return;
+  state_.states.Set(TextureStageState::ColorOp, settings.colorOp);
+  state_.states.Set(TextureStageState::ColorArg1, settings.colorArg1);
+  state_.states.Set(TextureStageState::ColorArg2, settings.colorArg2);
+  state_.states.Set(TextureStageState::AlphaOp, settings.alphaOp);
+  state_.states.Set(TextureStageState::AlphaArg1, settings.alphaArg1);
+  state_.states.Set(TextureStageState::AlphaArg2, settings.alphaArg2);
+}
+
 void GlDevice::SetTransform(uint32_t slot, const Matrix& matrix) {
   if (!state_.SetTransform(slot, matrix) || slot < TransformSlot::World) return;
   int entry = static_cast<int>(slot - TransformSlot::World);
@@ -326,6 +411,10 @@ void GlDevice::SetTexture(int stage, const DeviceTexture* texture) {
 }
 
 std::unique_ptr<DeviceTexture> GlDevice::LoadTexture(const std::string& path) {
+  if (std::optional<EncodedImage> png = ReadPngFile(path)) {
+    if (!FitsTextureLimit(png->width, png->height)) return nullptr;
+    return std::make_unique<GlTexture>(life_, std::move(*png));
+  }
   std::optional<Image> image = LoadImageFile(path);
   if (!image) return nullptr;
   return MakeTexture(image->width, image->height, image->argb.data());
@@ -344,13 +433,17 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
 
 // A picture larger than the driver's limit would come out as a black box:
 // it is refused instead, so it draws nothing, like a missing picture.
-std::unique_ptr<GlTexture> GlDevice::MakeTexture(int width, int height, const uint32_t* argb) {
+// A picture larger than the driver's limit would come out as a black box:
+// it is refused instead, so it draws nothing, like a missing picture.
+bool GlDevice::FitsTextureLimit(int width, int height) const {
   GLint largest = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-  if (static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(width))) > largest ||
-      static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(height))) > largest) {
-    return nullptr;
-  }
+  return static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(width))) <= largest &&
+         static_cast<GLint>(TextureSideFor(static_cast<uint32_t>(height))) <= largest;
+}
+
+std::unique_ptr<GlTexture> GlDevice::MakeTexture(int width, int height, const uint32_t* argb) {
+  if (!FitsTextureLimit(width, height)) return nullptr;
   return std::make_unique<GlTexture>(life_, width, height, argb);
 }
 
@@ -375,23 +468,27 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
   bool blend = states.Get(RenderState::AlphaBlendEnable) != 0;
   if (blend != applied_.blend) {
     blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+    ++frame_.stateChanges;
     applied_.blend = blend;
   }
   GLenum src = BlendFactor(states.Get(RenderState::SrcBlend));
   GLenum dest = BlendFactor(states.Get(RenderState::DestBlend));
   if (src != applied_.srcFactor || dest != applied_.destFactor) {
     glBlendFunc(src, dest);
+    ++frame_.stateChanges;
     applied_.srcFactor = src;
     applied_.destFactor = dest;
   }
   bool depthTest = states.Get(RenderState::ZEnable) != ZBuffer::False;
   if (depthTest != applied_.depthTest) {
     depthTest ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+    ++frame_.stateChanges;
     applied_.depthTest = depthTest;
   }
   bool depthWrite = states.Get(RenderState::ZWriteEnable) != 0;
   if (depthWrite != applied_.depthWrite) {
     glDepthMask(depthWrite ? GL_TRUE : GL_FALSE);
+    ++frame_.stateChanges;
     applied_.depthWrite = depthWrite;
   }
   // Fronts are clockwise: culling counter-clockwise faces culls GL's backs.
@@ -399,11 +496,13 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
   bool cull = cullMode == Cull::CW || cullMode == Cull::CCW;
   if (cull != applied_.cull) {
     cull ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
+    ++frame_.stateChanges;
     applied_.cull = cull;
   }
   GLenum face = cullMode == Cull::CW ? GL_FRONT : GL_BACK;
   if (cull && face != applied_.cullFace) {
     glCullFace(face);
+    ++frame_.stateChanges;
     applied_.cullFace = face;
   }
   AlphaPass pass = ResolveAlphaTest(states.Get(RenderState::AlphaTestEnable) != 0,
@@ -413,26 +512,27 @@ void GlDevice::ApplyRasterState(const StateBlock& states) {
   shader_->SetInt(Uniform::AlphaInvert, pass.outside);
 }
 
+void GlDevice::UseProgram(Vertices vertices, const StateBlock& states, const GlTexture* texture) {
+  shader_->Use(vertices, ShaderStageFor(ResolveStage(states), texture != nullptr));
+}
+
 void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* texture) {
-  uint32_t colorOp = states.Get(TextureStageState::ColorOp);
-  StageSelect color = ResolveOperation(colorOp, states.Get(TextureStageState::ColorArg1),
-                                       states.Get(TextureStageState::ColorArg2));
-  // A disabled colour operation disables the whole stage, alpha included.
-  StageSelect alpha = colorOp == TextureOp::Disable
-                          ? color
-                          : ResolveOperation(states.Get(TextureStageState::AlphaOp),
-                                             states.Get(TextureStageState::AlphaArg1),
-                                             states.Get(TextureStageState::AlphaArg2));
-  auto perChannel = [&](float StageSelect::*field) {
-    return std::array<float, 4>{color.*field, color.*field, color.*field, alpha.*field};
-  };
-  shader_->SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
-  shader_->SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
-  shader_->SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
-  shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
-  shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
+  const StageSelects stage = ResolveStage(states);
+  if (ShaderStageFor(stage, texture != nullptr) == ShaderStage::General) {
+    auto perChannel = [&](float StageSelect::*field) {
+      return std::array<float, 4>{stage.color.*field, stage.color.*field, stage.color.*field, stage.alpha.*field};
+    };
+    shader_->SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
+    shader_->SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
+    shader_->SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
+    shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
+    shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
+  }
   // Bound on every draw: creating or deleting a texture changes the binding.
-  if (texture) glBindTexture(GL_TEXTURE_2D, texture->Name());
+  if (texture) {
+    glBindTexture(GL_TEXTURE_2D, texture->Name());
+    ++frame_.stateChanges;
+  }
 }
 
 void GlDevice::DrawScreenQuad(const ScreenVertex vertices[4]) {
@@ -451,26 +551,51 @@ void GlDevice::DrawTextQuad(const GlTexture& texture, const ScreenVertex vertice
 
 void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states,
                         const GlTexture* texture, const PixelRect& clip) {
-  ApplyRasterState(states);
-  ApplyTextureStage(states, texture);
-  ApplyScissor(clip);
+  const bool joins = !batch_.vertices.empty() && batch_.states == states && batch_.texture == texture &&
+                     batch_.clip.x == clip.x && batch_.clip.y == clip.y && batch_.clip.width == clip.width &&
+                     batch_.clip.height == clip.height && batch_.vertices.size() < 4 * size_t{kQuadRing};
+  if (!joins) {
+    FlushQuads();
+    batch_.states = states;
+    batch_.texture = texture;
+    batch_.clip = clip;
+  }
+  batch_.vertices.insert(batch_.vertices.end(), vertices, vertices + 4);
+  if (!batching_) FlushQuads();
+}
+
+void GlDevice::FlushQuads() {
+  if (batch_.vertices.empty()) return;
+  const auto quads = static_cast<int>(batch_.vertices.size() / 4);
+  UseProgram(Vertices::Screen, batch_.states, batch_.texture);
+  ApplyRasterState(batch_.states);
+  ApplyTextureStage(batch_.states, batch_.texture);
+  ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
                              static_cast<float>(vp.width), static_cast<float>(vp.height)};
-  shader_->SetInt(Uniform::ScreenSpace, 1);
   shader_->SetVec4(Uniform::Viewport, viewport);
 
   glBindVertexArray(quadArray_);
   glBindBuffer(GL_ARRAY_BUFFER, quadBuffer_);
-  if (quadCursor_ == kQuadRing) {
+  frame_.stateChanges += 2;
+  if (quadCursor_ + quads > kQuadRing) {
     // Renew the storage rather than wait for draws still reading the old one.
     glBufferData(GL_ARRAY_BUFFER, kQuadRing * 4 * sizeof(ScreenVertex), nullptr, GL_STREAM_DRAW);
     quadCursor_ = 0;
   }
-  const GLintptr bytes = 4 * sizeof(ScreenVertex);
-  glBufferSubData(GL_ARRAY_BUFFER, quadCursor_ * bytes, bytes, vertices);
-  glDrawArrays(GL_TRIANGLE_STRIP, quadCursor_ * 4, 4);
-  ++quadCursor_;
+  const GLintptr quadBytes = 4 * sizeof(ScreenVertex);
+  glBufferSubData(GL_ARRAY_BUFFER, quadCursor_ * quadBytes, quads * quadBytes, batch_.vertices.data());
+  if (quads == 1) {
+    glDrawArrays(GL_TRIANGLE_STRIP, quadCursor_ * 4, 4);
+  } else {
+    glDrawElementsBaseVertex(GL_TRIANGLES, 6 * quads, GL_UNSIGNED_SHORT, nullptr, quadCursor_ * 4);
+  }
+  ++frame_.drawCalls;
+  ++frame_.quadDrawCalls;
+  drewSincePresent_ = true;
+  quadCursor_ += quads;
+  batch_.vertices.clear();
 }
 
 void GlDevice::UploadPalette() {
@@ -484,23 +609,51 @@ void GlDevice::UploadPalette() {
     NormalRows(world, out + 16);
   }
   glBindBuffer(GL_TEXTURE_BUFFER, paletteBuffer_);
+  ++frame_.stateChanges;
   glBufferSubData(GL_TEXTURE_BUFFER, static_cast<GLintptr>(paletteDirtyLow_) * kFloats * 4,
                   static_cast<GLsizeiptr>(texels.size() * sizeof(float)), texels.data());
   paletteDirtyLow_ = FixedFunctionState::kPaletteSize;
   paletteDirtyHigh_ = 0;
 }
 
-void GlDevice::ApplyTransformsAndLights(bool vertexColors) {
-  UploadPalette();
+// One matrix at full weight, by its slot: what the palette program would
+// read from entry 0, given as uniforms instead.
+Vertices GlDevice::ModelVertices() const {
+  const uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
+  const bool indexed =
+      vertexBlend != VertexBlendFlags::Disable && state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0;
+  return BlendMatrices(vertexBlend) == 1 && !indexed ? Vertices::World : Vertices::Palette;
+}
+
+void GlDevice::ApplyWorld() {
+  const Matrix& world = state_.World(0);
+  if (!normalMatrixKnown_ || std::memcmp(&world, &normalMatrixOf_, sizeof world) != 0) {
+    normalMatrixKnown_ = true;
+    normalMatrixOf_ = world;
+    float rows[12];
+    NormalRows(world, rows);
+    for (int column = 0; column < 3; ++column)
+      for (int i = 0; i < 3; ++i) normalMatrix_[3 * column + i] = rows[4 * column + i];
+  }
+  shader_->SetMat4(Uniform::World, &world.m[0][0]);
+  shader_->SetMat3(Uniform::NormalMatrix, normalMatrix_);
+}
+
+void GlDevice::ApplyTransformsAndLights(Vertices vertices, bool vertexColors) {
+  if (vertices == Vertices::World) {
+    ApplyWorld();
+  } else {
+    UploadPalette();
+    const uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
+    shader_->SetInt(Uniform::BlendMatrices, BlendMatrices(vertexBlend));
+    shader_->SetInt(Uniform::IndexedBlend,
+                    vertexBlend != VertexBlendFlags::Disable &&
+                        state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0);
+  }
   Matrix viewProjection = state_.View() * state_.Projection();
   shader_->SetMat4(Uniform::ViewProjection, &viewProjection.m[0][0]);
   const Viewport& vp = state_.viewport;
   shader_->SetVec2(Uniform::DepthRange, vp.minZ, vp.maxZ);
-  uint32_t vertexBlend = state_.states.Get(RenderState::VertexBlend);
-  shader_->SetInt(Uniform::BlendMatrices, BlendMatrices(vertexBlend));
-  shader_->SetInt(Uniform::IndexedBlend,
-                  vertexBlend != VertexBlendFlags::Disable &&
-                      state_.states.Get(RenderState::IndexedVertexBlendEnable) != 0);
   shader_->SetInt(Uniform::VertexColor, vertexColors);
 
   bool lighting = state_.states.Get(RenderState::Lighting) != 0;
@@ -536,12 +689,17 @@ void GlDevice::ApplyTransformsAndLights(bool vertexColors) {
 void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
   const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
   if (!glMesh || triangleCount == 0) return;
+  FlushQuads();
+  const Vertices vertices = ModelVertices();
+  UseProgram(vertices, state_.states, texture_);
   ApplyRasterState(state_.states);
   ApplyTextureStage(state_.states, texture_);
   ApplyScissor(ViewportRect());
-  shader_->SetInt(Uniform::ScreenSpace, 0);
-  ApplyTransformsAndLights(glMesh->HasVertexColors());
+  ApplyTransformsAndLights(vertices, glMesh->HasVertexColors());
   glBindVertexArray(glMesh->VertexArray());
   glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * triangleCount), GL_UNSIGNED_INT,
                  reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex) * 4));
+  ++frame_.stateChanges;
+  ++frame_.drawCalls;
+  drewSincePresent_ = true;
 }

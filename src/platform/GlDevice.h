@@ -4,11 +4,21 @@
 // 1:1 when the sizes match, otherwise scaled with the aspect kept
 // (letterbox), then swaps buffers (one vertical blank per swap when vsync is
 // on).
+//
+// Screen quads are drawn in batches: a quad waits while the quads after it
+// share its render states, texture and clip, and the run is drawn with one
+// call when anything else comes (another state, a mesh, a clear, a new
+// viewport, a read of the picture, the end of the frame). Within one draw
+// call GL draws primitives in order, so the picture is the one that one call
+// per quad makes.
 
 #include <memory>
+#include <vector>
 
 #include "gfx/RenderDevice.h"
+#include "platform/FixedFunctionShader.h"
 #include "platform/FixedFunctionState.h"
+#include "platform/GlResources.h"
 #include "platform/PresentRect.h"
 
 struct SDL_Window;
@@ -20,7 +30,6 @@ class GlDevice;
 // context or the device cannot be created.
 std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window);
 
-class FixedFunctionShader;
 class GlTexture;
 
 class GlDevice final : public RenderDevice {
@@ -33,6 +42,19 @@ class GlDevice final : public RenderDevice {
   // off, frames go out as fast as they are drawn, for measuring. False when
   // the driver refuses the change.
   bool SetVsync(bool on);
+  // Off draws each screen quad with a call of its own, as the fixed-function
+  // device did: for comparing pictures and costs.
+  void SetQuadBatching(bool on);
+
+  // GL calls of one frame: draws, and calls that change GL state (enables,
+  // blend and depth functions, scissor, viewport, uniforms, bindings).
+  struct FrameCounts {
+    int drawCalls = 0;
+    int quadDrawCalls = 0;  // of drawCalls, those that drew screen quads
+    int stateChanges = 0;
+  };
+  // The counts of the last presented frame.
+  FrameCounts LastFrameCounts() const { return lastFrame_; }
 
   // For system-font text: a textured quad drawn alpha blended, without depth
   // or culling, clipped to `clip` within the viewport, leaving every device
@@ -40,6 +62,8 @@ class GlDevice final : public RenderDevice {
   void DrawTextQuad(const GlTexture& texture, const ScreenVertex vertices[4], const PixelRect& clip);
   // Textures of this device, as LoadTexture and CreateTexture make them.
   std::unique_ptr<GlTexture> MakeTexture(int width, int height, const uint32_t* argb);
+  // Whether a picture of this size fits the driver's largest texture.
+  bool FitsTextureLimit(int width, int height) const;
 
   int BackBufferWidth() const override { return kWidth; }
   int BackBufferHeight() const override { return kHeight; }
@@ -47,7 +71,11 @@ class GlDevice final : public RenderDevice {
 
   bool BeginScene() override { return true; }
   void EndScene() override {}
+  // Presents only what was drawn: with vsync off a frame with nothing drawn
+  // since the last one leaves the window as it is, since it still shows that
+  // picture. With vsync on it is shown again, which keeps the display's pace.
   bool Present() override;
+  void ForgetLastFrame() override { repaint_ = true; }
   void Clear(uint32_t flags, uint32_t argb, float z) override;
   void SetViewport(const Viewport& viewport) override;
   Viewport GetViewport() const override { return state_.viewport; }
@@ -56,6 +84,7 @@ class GlDevice final : public RenderDevice {
   void SetRenderState(RenderState state, uint32_t value) override { state_.states.Set(state, value); }
   uint32_t GetRenderState(RenderState state) const override { return state_.states.Get(state); }
   void SetTextureStageState(int stage, TextureStageState state, uint32_t value) override;
+  void SetTextureStage(int stage, const TextureStage& settings) override;
   void SetTransform(uint32_t slot, const Matrix& matrix) override;
   Matrix GetTransform(uint32_t slot) const override { return state_.GetTransform(slot); }
   void SetLight(int index, const Light& light) override;
@@ -81,6 +110,14 @@ class GlDevice final : public RenderDevice {
   static constexpr int kWidth = 800, kHeight = 600;
   static constexpr int kQuadRing = 4096;  // quads streamed before the buffer is renewed
 
+  // Screen quads waiting to be drawn, and what they are drawn with.
+  struct QuadBatch {
+    StateBlock states;
+    const GlTexture* texture = nullptr;
+    PixelRect clip;
+    std::vector<ScreenVertex> vertices;  // four per quad, strip order
+  };
+
   // What was last handed to GL, so unchanged state costs no call.
   struct Applied {
     bool blend = false, depthTest = false, depthWrite = true, cull = false;
@@ -93,22 +130,39 @@ class GlDevice final : public RenderDevice {
   void ApplyRasterState(const StateBlock& states);
   void ApplyTextureStage(const StateBlock& states, const GlTexture* texture);
   void ApplyScissor(const PixelRect& rect);
-  void ApplyTransformsAndLights(bool vertexColors);
+  void UseProgram(FixedFunctionShader::Vertices vertices, const StateBlock& states, const GlTexture* texture);
+  FixedFunctionShader::Vertices ModelVertices() const;
+  void ApplyWorld();
+  void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors);
   void UploadPalette();
   void DrawQuad(const ScreenVertex vertices[4], const StateBlock& states, const GlTexture* texture,
                 const PixelRect& clip);
+  // Draws the waiting quads, if any.
+  void FlushQuads();
   PixelRect ViewportRect() const;
 
   SDL_Window* window_;
   void* context_;
-  std::shared_ptr<int> life_;  // see GlContextLife
+  GlContextLife life_;
   std::unique_ptr<FixedFunctionShader> shader_;
   FixedFunctionState state_;
   const GlTexture* texture_ = nullptr;
   Applied applied_;
   unsigned framebuffer_ = 0, colorBuffer_ = 0, depthBuffer_ = 0;
-  unsigned quadArray_ = 0, quadBuffer_ = 0;
+  unsigned quadArray_ = 0, quadBuffer_ = 0, quadIndices_ = 0;
   int quadCursor_ = 0;
+  bool batching_ = true;
+  bool vsync_ = false;
+  bool drewSincePresent_ = false;
+  bool repaint_ = true;
+  QuadBatch batch_;
+  FrameCounts frame_, lastFrame_;
+  int shaderCallsAtFrameStart_ = 0;
+  // The normal matrix of the world matrix given last, kept while the subsets
+  // of one model come with the same world.
+  bool normalMatrixKnown_ = false;
+  Matrix normalMatrixOf_;
+  float normalMatrix_[9] = {};
   unsigned paletteBuffer_ = 0, paletteTexture_ = 0;
   int paletteDirtyLow_ = 0, paletteDirtyHigh_ = 1;  // entries [low, high) to upload
   StateBlock textStates_;

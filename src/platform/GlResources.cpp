@@ -29,14 +29,39 @@ GlTexture::GlTexture(const GlContextLife& context, int imageWidth, int imageHeig
   this->imageHeight = static_cast<uint32_t>(imageHeight);
   width = TextureSideFor(this->imageWidth);
   height = TextureSideFor(this->imageHeight);
+  Upload(imageWidth, imageHeight, argb);
+}
 
+GlTexture::GlTexture(const GlContextLife& context, EncodedImage encoded)
+    : context_(context), encoded_(std::move(encoded.bytes)) {
+  imageWidth = static_cast<uint32_t>(encoded.width);
+  imageHeight = static_cast<uint32_t>(encoded.height);
+  width = TextureSideFor(imageWidth);
+  height = TextureSideFor(imageHeight);
+}
+
+GLuint GlTexture::Name() const {
+  if (!encoded_.empty()) {
+    const std::optional<Image> image = DecodeImage(encoded_);
+    encoded_.clear();
+    encoded_.shrink_to_fit();
+    const uint32_t transparent = 0;
+    if (image) {
+      Upload(image->width, image->height, image->argb.data());
+    } else {
+      Upload(1, 1, &transparent);
+    }
+  }
+  return name_;
+}
+
+void GlTexture::Upload(int width, int height, const uint32_t* argb) const {
   glGenTextures(1, &name_);
   glBindTexture(GL_TEXTURE_2D, name_);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   // ARGB words are BGRA bytes on little-endian machines; the _REV type says
   // so on any machine.
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, imageWidth, imageHeight, 0, GL_BGRA,
-               GL_UNSIGNED_INT_8_8_8_8_REV, argb);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, argb);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
@@ -45,7 +70,10 @@ GlTexture::GlTexture(const GlContextLife& context, int imageWidth, int imageHeig
 }
 
 GlTexture::~GlTexture() {
-  if (!context_.expired()) glDeleteTextures(1, &name_);
+  const GlContextLife context = context_.lock();
+  if (!context) return;
+  if (context->beforeTextureDeleted) context->beforeTextureDeleted();
+  if (name_) glDeleteTextures(1, &name_);
 }
 
 GlMesh::GlMesh(const GlContextLife& context, const std::vector<MeshVertex>& vertices,

@@ -5,13 +5,20 @@
 
 #include <epoxy/gl.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "gfx/RenderDevice.h"
 #include "platform/ImageFile.h"
 
-using GlContextLife = std::shared_ptr<int>;
+// What a resource knows of the context that made it: whether it still lives,
+// and what has to happen before one of its textures is deleted (quads still
+// waiting to be drawn with it are drawn first).
+struct GlContextLink {
+  std::function<void()> beforeTextureDeleted;
+};
+using GlContextLife = std::shared_ptr<GlContextLink>;
 
 // The pixels of a framebuffer (0: the window's back buffer), top row first.
 Image ReadFramebuffer(GLuint framebuffer, int width, int height);
@@ -22,15 +29,24 @@ class GlTexture final : public DeviceTexture {
   // power-of-two size the original loader would have created. Sampled with
   // point filtering and wrap addressing.
   GlTexture(const GlContextLife& context, int imageWidth, int imageHeight, const uint32_t* argb);
+  // Keeps the file's bytes and decodes and uploads them when the texture is
+  // first drawn with: a picture the game loads but does not show costs its
+  // file's size, not its pixels', and start-up does not wait for decoding.
+  // Bytes that do not decode give a transparent texture, which draws nothing.
+  GlTexture(const GlContextLife& context, EncodedImage encoded);
   ~GlTexture() override;
   GlTexture(const GlTexture&) = delete;
   GlTexture& operator=(const GlTexture&) = delete;
 
-  GLuint Name() const { return name_; }
+  // Uploads a picture still waiting first.
+  GLuint Name() const;
 
  private:
-  std::weak_ptr<int> context_;
-  GLuint name_ = 0;
+  void Upload(int width, int height, const uint32_t* argb) const;
+
+  std::weak_ptr<GlContextLink> context_;
+  mutable GLuint name_ = 0;
+  mutable std::vector<uint8_t> encoded_;  // bytes still to decode; empty once uploaded
 };
 
 class GlMesh final : public DeviceMesh {
@@ -46,7 +62,7 @@ class GlMesh final : public DeviceMesh {
   bool HasVertexColors() const { return format_.hasVertexColors; }
 
  private:
-  std::weak_ptr<int> context_;
+  std::weak_ptr<GlContextLink> context_;
   MeshFormat format_;
   GLuint vertexArray_ = 0, vertexBuffer_ = 0, indexBuffer_ = 0;
   size_t vertexCount_ = 0;

@@ -5,6 +5,8 @@
 #include <SDL_image.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "util/NativePath.h"
@@ -20,6 +22,27 @@ using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
 std::optional<Image> LoadImageFile(const std::string& path) {
   SurfacePtr loaded(IMG_Load(NativePath(path).c_str()));
+  if (!loaded) return std::nullopt;
+  return ImageFromSurface(loaded.get());
+}
+
+std::optional<EncodedImage> ReadPngFile(const std::string& path) {
+  std::ifstream file(NativePath(path), std::ios::binary);
+  EncodedImage encoded;
+  encoded.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  // The signature, then the IHDR chunk: length 13, its name, width and height big-endian.
+  static constexpr uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  const std::vector<uint8_t>& b = encoded.bytes;
+  if (b.size() < 33 || std::memcmp(b.data(), kSignature, sizeof kSignature) != 0) return std::nullopt;
+  auto bigEndian = [&b](size_t at) { return b[at] << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]; };
+  encoded.width = bigEndian(16);
+  encoded.height = bigEndian(20);
+  if (encoded.width <= 0 || encoded.height <= 0) return std::nullopt;
+  return encoded;
+}
+
+std::optional<Image> DecodeImage(const std::vector<uint8_t>& bytes) {
+  SurfacePtr loaded(IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
   if (!loaded) return std::nullopt;
   return ImageFromSurface(loaded.get());
 }

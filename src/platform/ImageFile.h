@@ -19,6 +19,19 @@ struct Image {
 // Null when the file is missing or not an image. Paths may use '\' or '/'.
 std::optional<Image> LoadImageFile(const std::string& path);
 
+// An image file read but not yet decoded: its bytes, and the size its header
+// gives.
+struct EncodedImage {
+  std::vector<uint8_t> bytes;
+  int width = 0, height = 0;
+};
+
+// The bytes and size of a PNG file whose header reads well; null for a
+// missing file or any other format (those are decoded at once instead).
+std::optional<EncodedImage> ReadPngFile(const std::string& path);
+// Null when the bytes are not an image SDL_image can decode.
+std::optional<Image> DecodeImage(const std::vector<uint8_t>& bytes);
+
 // The surface's pixels converted to ARGB; null when SDL cannot convert them.
 std::optional<Image> ImageFromSurface(SDL_Surface* surface);
 

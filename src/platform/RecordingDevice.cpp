@@ -1,30 +1,73 @@
 #include "platform/RecordingDevice.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 #include "platform/ImageFile.h"
+
+namespace {
+
+// The device's own kinds, or null; cheaper than dynamic_cast, which every
+// change of texture would pay.
+template <typename Recorded, typename Base>
+const Recorded* AsRecorded(const Base* object) {
+  return object && typeid(*object) == typeid(Recorded) ? static_cast<const Recorded*>(object) : nullptr;
+}
+
+}  // namespace
 
 RecordedFont::RecordedFont(RecordingDevice& device, std::string faceName, int height, bool italic)
     : faceName(std::move(faceName)), height(height), italic(italic), device_(device) {}
 
 void RecordedFont::DrawText(int x, int y, uint32_t argb, const std::string& utf8) {
-  DrawRecord& draw = device_.Record(DrawKind::Text);
-  draw.fontFace = faceName;
-  draw.fontHeight = height;
-  draw.x = x;
-  draw.y = y;
-  draw.color = argb;
-  draw.text = utf8;
+  device_.texts_.push_back({faceName, height, x, y, argb, utf8});
+  device_.Log(RecordingDevice::Event::Text, 0, device_.texts_.size() - 1);
 }
 
 RecordingDevice::RecordingDevice(int maxVertexBlendMatrixIndex)
     : maxBlendIndex_(maxVertexBlendMatrixIndex) {
   state_.viewport = {0, 0, BackBufferWidth(), BackBufferHeight(), 0, 1};
+  frameStart_ = state_;
 }
 
+// Clearing keeps the vectors' room, so a long run stops allocating. The
+// state is kept field by field: of the 256 palette matrices only the ones
+// ever set can differ from identity.
 void RecordingDevice::ClearLog() {
+  frameStart_.states = state_.states;
+  frameStart_.lights = state_.lights;
+  frameStart_.lightEnabled = state_.lightEnabled;
+  frameStart_.material = state_.material;
+  frameStart_.texture = state_.texture;
+  frameStart_.viewport = state_.viewport;
+  frameStart_.SetTransform(TransformSlot::View, state_.View());
+  frameStart_.SetTransform(TransformSlot::Projection, state_.Projection());
+  for (int i = 0; i < paletteSlotsSet_; ++i) frameStart_.SetTransform(TransformSlot::WorldMatrix(i), state_.World(i));
+  frameStartTexture_ = texture_;
+  frameStartSlots_ = paletteSlotsSet_;
+  log_.clear();
+  matrices_.clear();
+  lights_.clear();
+  materials_.clear();
+  textures_.clear();
+  viewports_.clear();
+  quads_.clear();
+  meshes_.clear();
+  texts_.clear();
+  clears_.clear();
+  spelledUpTo_ = 0;
   draws_.clear();
   changes_.clear();
+}
+
+const std::vector<DrawRecord>& RecordingDevice::Draws() const {
+  Spell();
+  return draws_;
+}
+
+const std::vector<StateChange>& RecordingDevice::StateChanges() const {
+  Spell();
+  return changes_;
 }
 
 bool RecordingDevice::BeginScene() {
@@ -38,58 +81,84 @@ bool RecordingDevice::Present() {
 }
 
 void RecordingDevice::Clear(uint32_t flags, uint32_t argb, float z) {
-  DrawRecord& draw = Record(DrawKind::Clear);
-  draw.clearFlags = flags;
-  draw.color = argb;
-  draw.clearZ = z;
+  clears_.push_back({flags, argb, z});
+  Log(Event::Clear, 0, clears_.size() - 1);
 }
 
 void RecordingDevice::SetViewport(const Viewport& viewport) {
+  const Viewport& now = state_.viewport;
+  if (now.x == viewport.x && now.y == viewport.y && now.width == viewport.width && now.height == viewport.height &&
+      now.minZ == viewport.minZ && now.maxZ == viewport.maxZ)
+    return;
   state_.viewport = viewport;
-  Log(StateChange::Kind::Viewport, 0);
+  viewports_.push_back(viewport);
+  Log(Event::Viewport, 0, viewports_.size() - 1);
 }
 
 std::vector<uint32_t> RecordingDevice::ReadBackBuffer() {
   return std::vector<uint32_t>(static_cast<size_t>(BackBufferWidth()) * BackBufferHeight(), 0);
 }
 
+// States the device does not model (other stages, unknown states) keep no
+// value: they read as 0, and setting them is no change.
 void RecordingDevice::SetRenderState(RenderState state, uint32_t value) {
+  if (StateBlock::Index(state) < 0 || state_.states.Get(state) == value) return;
   state_.states.Set(state, value);
-  Log(StateChange::Kind::RenderState, static_cast<uint32_t>(state), value);
+  Log(Event::RenderState, static_cast<uint32_t>(state), value);
 }
 
 void RecordingDevice::SetTextureStageState(int stage, TextureStageState state, uint32_t value) {
-  if (stage == 0) state_.states.Set(state, value);
-  Log(StateChange::Kind::TextureStage, static_cast<uint32_t>(state), value);
+  if (stage != 0 || StateBlock::Index(state) < 0 || state_.states.Get(state) == value) return;
+  state_.states.Set(state, value);
+  Log(Event::TextureStage, static_cast<uint32_t>(state), value);
 }
 
+// Logged as six separate sets would be; the common case, a stage already set
+// so, is one comparison.
+void RecordingDevice::SetTextureStage(int stage, const TextureStage& settings) {
+  const TextureStage now = state_.states.Stage();
+  if (stage == 0 && now.colorOp == settings.colorOp && now.colorArg1 == settings.colorArg1 &&
+      now.colorArg2 == settings.colorArg2 && now.alphaOp == settings.alphaOp && now.alphaArg1 == settings.alphaArg1 &&
+      now.alphaArg2 == settings.alphaArg2)
+    return;
+  RenderDevice::SetTextureStage(stage, settings);
+}
+
+// Transforms, lights and materials nearly always change when set: they are
+// logged each time rather than compared first.
 void RecordingDevice::SetTransform(uint32_t slot, const Matrix& matrix) {
   if (!state_.SetTransform(slot, matrix)) return;
   if (slot >= TransformSlot::World)
     paletteSlotsSet_ = std::max(paletteSlotsSet_, static_cast<int>(slot - TransformSlot::World) + 1);
-  Log(StateChange::Kind::Transform, slot);
+  matrices_.push_back(matrix);
+  Log(Event::Transform, slot, matrices_.size() - 1);
 }
 
 void RecordingDevice::SetLight(int index, const Light& light) {
   if (index < 0 || index >= FixedFunctionState::kLights) return;
   state_.lights[index] = light;
-  Log(StateChange::Kind::Light, static_cast<uint32_t>(index));
+  lights_.push_back(light);
+  Log(Event::Light, static_cast<uint32_t>(index), lights_.size() - 1);
 }
 
 void RecordingDevice::LightEnable(int index, bool enable) {
   if (index < 0 || index >= FixedFunctionState::kLights) return;
   state_.lightEnabled[index] = enable;
-  Log(StateChange::Kind::LightEnable, static_cast<uint32_t>(index), enable);
+  Log(Event::LightEnable, static_cast<uint32_t>(index), enable);
 }
 
 void RecordingDevice::SetMaterial(const Material& material) {
   state_.material = material;
-  Log(StateChange::Kind::Material, 0);
+  materials_.push_back(material);
+  Log(Event::Material, 0, materials_.size() - 1);
 }
 
 void RecordingDevice::SetTexture(int stage, const DeviceTexture* texture) {
-  if (stage == 0) state_.texture = texture;
-  Log(StateChange::Kind::Texture, static_cast<uint32_t>(stage));
+  if (stage != 0 || state_.texture == texture) return;
+  state_.texture = texture;
+  texture_ = AsRecorded<RecordedTexture>(texture);
+  textures_.push_back(texture_);
+  Log(Event::Texture, 0, textures_.size() - 1);
 }
 
 std::unique_ptr<DeviceTexture> RecordingDevice::LoadTexture(const std::string& path) {
@@ -136,32 +205,111 @@ std::unique_ptr<DeviceFont> RecordingDevice::CreateFont(const std::string& faceN
 }
 
 void RecordingDevice::DrawScreenQuad(const ScreenVertex vertices[4]) {
-  DrawRecord& draw = Record(DrawKind::Quad);
-  std::copy(vertices, vertices + 4, draw.quad.begin());
+  quads_.push_back({vertices[0], vertices[1], vertices[2], vertices[3]});
+  Log(Event::Quad, 0, quads_.size() - 1);
 }
 
 void RecordingDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
-  DrawRecord& draw = Record(DrawKind::Mesh);
-  draw.mesh = dynamic_cast<const RecordedMesh*>(&mesh);
-  draw.firstIndex = firstIndex;
-  draw.triangleCount = triangleCount;
-  draw.material = state_.material;
-  draw.view = state_.View();
-  draw.projection = state_.Projection();
-  bool blending = state_.states.Get(RenderState::VertexBlend) != VertexBlendFlags::Disable;
-  int worlds = blending ? paletteSlotsSet_ : 1;
-  for (int i = 0; i < worlds; ++i) draw.worlds.push_back(state_.World(i));
+  meshes_.push_back({AsRecorded<RecordedMesh>(&mesh), firstIndex, triangleCount});
+  Log(Event::Mesh, 0, meshes_.size() - 1);
 }
 
-DrawRecord& RecordingDevice::Record(DrawKind kind) {
+void RecordingDevice::Log(Event event, uint32_t key, size_t value) {
+  log_.push_back({event, key, static_cast<uint32_t>(value)});
+}
+
+void RecordingDevice::Spell() const {
+  if (spelledUpTo_ == 0) {
+    spelled_ = frameStart_;
+    spelledTexture_ = frameStartTexture_;
+    spelledSlots_ = frameStartSlots_;
+  }
+  for (; spelledUpTo_ < log_.size(); ++spelledUpTo_) {
+    const Logged& logged = log_[spelledUpTo_];
+    const uint32_t key = logged.key, value = logged.value;
+    using Kind = StateChange::Kind;
+    switch (logged.event) {
+      case Event::RenderState:
+        spelled_.states.Set(static_cast<RenderState>(key), value);
+        changes_.push_back({Kind::RenderState, key, value});
+        break;
+      case Event::TextureStage:
+        spelled_.states.Set(static_cast<TextureStageState>(key), value);
+        changes_.push_back({Kind::TextureStage, key, value});
+        break;
+      case Event::Transform:
+        spelled_.SetTransform(key, matrices_[value]);
+        if (key >= TransformSlot::World)
+          spelledSlots_ = std::max(spelledSlots_, static_cast<int>(key - TransformSlot::World) + 1);
+        changes_.push_back({Kind::Transform, key});
+        break;
+      case Event::Light:
+        spelled_.lights[key] = lights_[value];
+        changes_.push_back({Kind::Light, key});
+        break;
+      case Event::LightEnable:
+        spelled_.lightEnabled[key] = value != 0;
+        changes_.push_back({Kind::LightEnable, key, value});
+        break;
+      case Event::Material:
+        spelled_.material = materials_[value];
+        changes_.push_back({Kind::Material, 0});
+        break;
+      case Event::Texture:
+        spelledTexture_ = textures_[value];
+        changes_.push_back({Kind::Texture, 0});
+        break;
+      case Event::Viewport:
+        spelled_.viewport = viewports_[value];
+        changes_.push_back({Kind::Viewport, 0});
+        break;
+      default: SpellDraw(logged); break;
+    }
+  }
+}
+
+void RecordingDevice::SpellDraw(const Logged& logged) const {
   DrawRecord& draw = draws_.emplace_back();
-  draw.kind = kind;
-  draw.viewport = state_.viewport;
-  draw.states = state_.states;
-  draw.texture = dynamic_cast<const RecordedTexture*>(state_.texture);
-  return draw;
-}
-
-void RecordingDevice::Log(StateChange::Kind kind, uint32_t key, uint32_t value) {
-  changes_.push_back({kind, key, value});
+  draw.viewport = spelled_.viewport;
+  draw.states = spelled_.states;
+  draw.texture = spelledTexture_;
+  switch (logged.event) {
+    case Event::Clear: {
+      const ClearDraw& clear = clears_[logged.value];
+      draw.kind = DrawKind::Clear;
+      draw.clearFlags = clear.flags;
+      draw.color = clear.color;
+      draw.clearZ = clear.z;
+      break;
+    }
+    case Event::Quad:
+      draw.kind = DrawKind::Quad;
+      draw.quad = quads_[logged.value];
+      break;
+    case Event::Mesh: {
+      const MeshDraw& mesh = meshes_[logged.value];
+      draw.kind = DrawKind::Mesh;
+      draw.mesh = mesh.mesh;
+      draw.firstIndex = mesh.firstIndex;
+      draw.triangleCount = mesh.triangleCount;
+      draw.material = spelled_.material;
+      draw.view = spelled_.View();
+      draw.projection = spelled_.Projection();
+      const bool blending = spelled_.states.Get(RenderState::VertexBlend) != VertexBlendFlags::Disable;
+      for (int i = 0; i < (blending ? spelledSlots_ : 1); ++i) draw.worlds.push_back(spelled_.World(i));
+      break;
+    }
+    case Event::Text: {
+      const TextDraw& text = texts_[logged.value];
+      draw.kind = DrawKind::Text;
+      draw.fontFace = text.fontFace;
+      draw.fontHeight = text.fontHeight;
+      draw.x = text.x;
+      draw.y = text.y;
+      draw.color = text.color;
+      draw.text = text.text;
+      break;
+    }
+    default: break;
+  }
 }

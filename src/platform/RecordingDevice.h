@@ -1,12 +1,16 @@
 #pragma once
 // A RenderDevice without GL for tests and headless runs. It keeps the state
 // the game sets, as a real device would, and logs every clear and draw with
-// the state it was made in, plus every state change in order. Images are
+// the state it was made in, plus every change of state in order (render and
+// stage states, the texture and the viewport are logged when set to a new
+// value; transforms, lights and materials whenever they are set). Images are
 // still decoded so that textures report their real sizes and quad geometry
 // is the one the game would draw. Nothing is rasterised.
 //
 // The logs hold what happened since the last BeginScene (or ClearLog), so a
-// long headless run keeps only its current frame.
+// long headless run keeps only its current frame. A headless run draws every
+// logic step, so while a frame is drawn the device only notes each call's
+// arguments; the draws with their states are spelled out when asked for.
 
 #include <array>
 #include <string>
@@ -81,8 +85,9 @@ class RecordingDevice final : public RenderDevice {
   // The blend-matrix limit can be lowered to exercise software skinning.
   explicit RecordingDevice(int maxVertexBlendMatrixIndex = 255);
 
-  const std::vector<DrawRecord>& Draws() const { return draws_; }
-  const std::vector<StateChange>& StateChanges() const { return changes_; }
+  // The draws of the frame so far, in order.
+  const std::vector<DrawRecord>& Draws() const;
+  const std::vector<StateChange>& StateChanges() const;
   void ClearLog();
   int PresentCount() const { return presents_; }
   // Lets a test see how callers cope with a system font that cannot be made.
@@ -103,6 +108,7 @@ class RecordingDevice final : public RenderDevice {
   void SetRenderState(RenderState state, uint32_t value) override;
   uint32_t GetRenderState(RenderState state) const override { return state_.states.Get(state); }
   void SetTextureStageState(int stage, TextureStageState state, uint32_t value) override;
+  void SetTextureStage(int stage, const TextureStage& settings) override;
   void SetTransform(uint32_t slot, const Matrix& matrix) override;
   Matrix GetTransform(uint32_t slot) const override { return state_.GetTransform(slot); }
   void SetLight(int index, const Light& light) override;
@@ -130,14 +136,67 @@ class RecordingDevice final : public RenderDevice {
 
  private:
   friend class RecordedFont;
-  DrawRecord& Record(DrawKind kind);
-  void Log(StateChange::Kind kind, uint32_t key, uint32_t value = 0);
 
-  FixedFunctionState state_;
+  // The log: everything that happened since the frame began, in order. Each
+  // entry has a key (the state, transform slot or light) and a value: the
+  // value set, or where the arguments are kept in the vector for its kind.
+  enum class Event : uint8_t {
+    RenderState, TextureStage, Transform, Light, LightEnable, Material, Texture, Viewport,  // changes
+    Clear, Quad, Mesh, Text,                                                                 // draws
+  };
+  struct Logged {
+    Event event;
+    uint32_t key;
+    uint32_t value;
+  };
+  struct MeshDraw {
+    const RecordedMesh* mesh;
+    uint32_t firstIndex, triangleCount;
+  };
+  struct TextDraw {
+    std::string fontFace;
+    int fontHeight;
+    int x, y;
+    uint32_t color;
+    std::string text;
+  };
+  struct ClearDraw {
+    uint32_t flags, color;
+    float z;
+  };
+
+  void Log(Event event, uint32_t key, size_t value);
+  // Replays the log not yet spelled out onto the state the frame began with,
+  // adding its draws and changes to draws_ and changes_.
+  void Spell() const;
+  void SpellDraw(const Logged& logged) const;
+
+  FixedFunctionState state_;  // as it stands
+  const RecordedTexture* texture_ = nullptr;
   int maxBlendIndex_;
   int paletteSlotsSet_ = 1;
   int presents_ = 0;
   bool fontsAvailable_ = true;
-  std::vector<DrawRecord> draws_;
-  std::vector<StateChange> changes_;
+
+  FixedFunctionState frameStart_;  // as it stood when the log began
+  const RecordedTexture* frameStartTexture_ = nullptr;
+  int frameStartSlots_ = 1;
+  std::vector<Logged> log_;
+  std::vector<Matrix> matrices_;
+  std::vector<Light> lights_;
+  std::vector<Material> materials_;
+  std::vector<const RecordedTexture*> textures_;
+  std::vector<Viewport> viewports_;
+  std::vector<std::array<ScreenVertex, 4>> quads_;
+  std::vector<MeshDraw> meshes_;
+  std::vector<TextDraw> texts_;
+  std::vector<ClearDraw> clears_;
+
+  // The log spelled out, as far as anyone asked.
+  mutable size_t spelledUpTo_ = 0;
+  mutable FixedFunctionState spelled_;
+  mutable const RecordedTexture* spelledTexture_ = nullptr;
+  mutable int spelledSlots_ = 1;
+  mutable std::vector<DrawRecord> draws_;
+  mutable std::vector<StateChange> changes_;
 };

@@ -7,6 +7,7 @@
 #include "platform/GlDevice.h"
 #include "platform/ImageFile.h"
 #include "platform/PlaybackInputSource.h"
+#include "platform/RepeatedFrameFilter.h"
 #include "platform/SdlInputSource.h"
 #include "platform/UserFolder.h"
 #include "platform/SdlWindow.h"
@@ -55,8 +56,11 @@ std::unique_ptr<Window> SdlPlatform::CreateGameWindow(const std::string& title, 
   return window;
 }
 
+// A still picture (the title, a menu) is drawn once, not every frame.
 std::unique_ptr<RenderDevice> SdlPlatform::CreateRenderDevice(Window& window) {
-  return CreateGlDevice(HandleOf(window));
+  std::unique_ptr<RenderDevice> gl = CreateGlDevice(HandleOf(window));
+  if (!gl) return nullptr;
+  return std::make_unique<RepeatedFrameFilter>(std::move(gl));
 }
 
 std::unique_ptr<InputSource> SdlPlatform::CreateInputSource(Window& window) {

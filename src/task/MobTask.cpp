@@ -7,8 +7,3 @@ CMobTask::CMobTask(CTaskList* list, float x, float y, float z, float boxMinX, fl
 bool CMobTask::Move() { return true; }
 
 void CMobTask::Draw() {}
-
-bool CMobTask::IsHit(const CMobTask& other) const {
-  return other.x + other.boxMaxX > x + boxMinX && x + boxMaxX > other.x + other.boxMinX &&
-         other.y + other.boxMaxY > y + boxMinY && y + boxMaxY > other.y + other.boxMinY;
-}

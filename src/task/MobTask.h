@@ -14,7 +14,10 @@ class CMobTask : public CTask {
 
   // True when the two boxes overlap by a positive amount on both axes; boxes
   // that only touch do not hit. z takes no part.
-  bool IsHit(const CMobTask& other) const;
+  bool IsHit(const CMobTask& other) const {
+    return other.x + other.boxMaxX > x + boxMinX && x + boxMaxX > other.x + other.boxMinX &&
+           other.y + other.boxMaxY > y + boxMinY && y + boxMaxY > other.y + other.boxMinY;
+  }
 
   float x, y, z;
   float boxMinX, boxMinY, boxMaxX, boxMaxY;

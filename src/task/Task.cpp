@@ -6,9 +6,11 @@ CTask::CTask(CTaskList* list) : taskList(list) {
   next = &head;
   head.prev->next = this;
   head.prev = this;
+  ++list->changes_;
 }
 
 CTask::~CTask() {
   prev->next = next;
   next->prev = prev;
+  ++taskList->changes_;
 }

@@ -5,6 +5,7 @@
 // comes from the general heap.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 // The two link words every slot starts with: a live task's place in the
@@ -36,6 +37,9 @@ class CTaskList {
   int Capacity() const { return capacity_; }
   int FreeCount() const { return freeCount_; }
   int LiveCount() const { return capacity_ - freeCount_; }
+  // Counts every task linked into or out of the list, so that what was
+  // worked out from its members can tell when it is out of date.
+  uint64_t Changes() const { return changes_; }
 
  private:
   friend class CTask;
@@ -46,5 +50,6 @@ class CTaskList {
   int elementSize_;
   int capacity_;
   int freeCount_;
+  uint64_t changes_ = 0;
   std::unique_ptr<std::byte[]> storage_;
 };

@@ -45,3 +45,33 @@ TEST(WorldMatrix, ThreeAxisCodesTurnAPointStepByStep) {
   EXPECT_NEAR(p.y, 0, 1e-5);
   EXPECT_NEAR(p.z, 1, 1e-5);
 }
+
+// The composition skips the products with the rotation matrices' zeros and
+// ones; every entry must still be the one the chain of 4 x 4 products gives
+// (a zero's sign aside, which == ignores).
+TEST(WorldMatrix, EqualsTheProductOfScalingRotationsAndTranslation) {
+  const char* const axes[16] = {"", "x", "y", "z", "xy", "xz", "yx", "yz", "zx", "zy", "xyz", "xzy", "yxz", "yzx", "zxy", "zyx"};
+  uint32_t seed = 12345;
+  auto next = [&seed](float low, float high) {
+    seed = seed * 1664525u + 1013904223u;
+    return low + (high - low) * static_cast<float>(seed >> 8) / static_cast<float>(1u << 24);
+  };
+  for (int round = 0; round < 200; ++round) {
+    const Vec3 position{next(-400, 400), next(-400, 400), next(-50, 50)};
+    const Vec3 scale{next(-5, 5), next(0.01f, 5), next(0.01f, 5)};
+    // Whole quarter turns and zeros too, as the game draws them.
+    const Vec3 rotation{round % 3 == 0 ? 0.0f : next(-7, 7), round % 5 == 0 ? kPi / 2 : next(-7, 7),
+                        round % 4 == 0 ? 0.0f : next(-7, 7)};
+    const int order = round % 16;
+    Matrix expected = MatrixScaling(scale.x, scale.y, scale.z);
+    for (const char* axis = axes[order]; *axis; ++axis) {
+      expected = expected * (*axis == 'x'   ? MatrixRotationX(rotation.x)
+                             : *axis == 'y' ? MatrixRotationY(rotation.y)
+                                            : MatrixRotationZ(rotation.z));
+    }
+    expected = expected * MatrixTranslation(position.x, position.y, position.z);
+    const Matrix composed = ComposeWorldMatrix(position, scale, rotation, order);
+    for (int r = 0; r < 4; ++r)
+      for (int c = 0; c < 4; ++c) ASSERT_EQ(composed.m[r][c], expected.m[r][c]) << "round " << round << " [" << r << "][" << c << "]";
+  }
+}

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <fstream>
 #include <string>
 
 #include "support/OffscreenDevice.h"
+#include "support/ScratchImages.h"
 
 #include <epoxy/gl.h>
 
@@ -56,6 +60,41 @@ TEST_F(GlDeviceTest, TexturesArePointSampledWithWrapAddressing) {
     }
 }
 
+// A picture file is only read at load: its size is known at once, its pixels
+// when it is first drawn with. Bytes that do not decode draw nothing.
+TEST_F(GlDeviceTest, PictureFilesLoadNowAndDecodeWhenFirstDrawn) {
+  Image image;
+  image.width = 2;
+  image.height = 2;
+  image.argb = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFF00};
+  const std::string path = WriteScratchImage("first-drawn.png", image);
+  auto texture = Device().LoadTexture(path);
+  ASSERT_NE(texture, nullptr);
+  EXPECT_EQ(texture->imageWidth, 2u);
+  EXPECT_EQ(texture->height, 2u);
+
+  std::optional<EncodedImage> broken = ReadPngFile(path);
+  ASSERT_TRUE(broken);
+  broken->bytes.resize(40);
+  const std::string brokenPath = ::testing::TempDir() + "vexhop-broken-" + std::to_string(getpid()) + ".png";
+  std::ofstream(brokenPath, std::ios::binary).write(reinterpret_cast<const char*>(broken->bytes.data()), 40);
+  auto unreadable = Device().LoadTexture(brokenPath);
+  ASSERT_NE(unreadable, nullptr);
+  EXPECT_EQ(unreadable->imageWidth, 2u);
+
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Device().SetTexture(0, texture.get());
+  Quad(Device(), 10, 10, 2, 2, 0xFFFFFFFF);
+  Device().SetTexture(0, unreadable.get());
+  Quad(Device(), 20, 10, 2, 2, 0xFFFFFFFF);
+  Image picture = Capture();
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 2; ++x) {
+      EXPECT_EQ(picture.At(10 + x, 10 + y) | 0xFF000000, image.argb[2 * y + x]);
+      EXPECT_EQ(picture.At(20 + x, 10 + y) | 0xFF000000, kBlue);
+    }
+}
+
 // A picture past the driver's largest texture draws nothing, as a missing
 // one does, rather than a black box.
 TEST_F(GlDeviceTest, APictureLargerThanTheDriverAllowsIsRefused) {
@@ -64,6 +103,12 @@ TEST_F(GlDeviceTest, APictureLargerThanTheDriverAllowsIsRefused) {
   const std::vector<uint32_t> wide(static_cast<size_t>(largest) + 1, 0xFFFFFFFF);
   EXPECT_EQ(Device().CreateTexture(largest + 1, 1, wide.data()), nullptr);
   EXPECT_NE(Device().CreateTexture(largest, 1, wide.data()), nullptr);
+
+  Image tooWide;
+  tooWide.width = largest + 1;
+  tooWide.height = 1;
+  tooWide.argb = wide;
+  EXPECT_EQ(Device().LoadTexture(WriteScratchImage("too-wide.png", tooWide)), nullptr);
 }
 
 // Opaque quads at depth 0 hide what comes later behind them; fully

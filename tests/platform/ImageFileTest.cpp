@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "support/ScratchImages.h"
 
@@ -39,6 +42,37 @@ TEST(ImageFileTest, BitmapsLoadOpaqueAndMissingFilesGiveNothing) {
   EXPECT_EQ(loaded->At(2, 1), 0xFF0A141Eu);
   EXPECT_FALSE(LoadImageFile(::testing::TempDir() + "no-such-picture.png"));
   EXPECT_FALSE(LoadImageFile(VEXHOP_SOURCE_DIR "/README.md"));
+}
+
+}  // namespace
+
+namespace {
+
+// The GL device reads PNG files at load and decodes them when first drawn:
+// the header alone gives the size, and the bytes decode to what
+// LoadImageFile gives.
+TEST(ImageFileTest, PngFilesAreReadWithTheirSizeAndDecodedLater) {
+  Image image;
+  image.width = 3;
+  image.height = 2;
+  image.argb = {0x80FF0000, 0x0000FF00, 0xFF0000FF, 0xFF123456, 0x01010101, 0xFFFFFFFF};
+  const std::string path = WriteScratchImage("later.png", image);
+  std::optional<EncodedImage> encoded = ReadPngFile(path);
+  ASSERT_TRUE(encoded);
+  EXPECT_EQ(encoded->width, 3);
+  EXPECT_EQ(encoded->height, 2);
+  std::optional<Image> decoded = DecodeImage(encoded->bytes);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->argb, LoadImageFile(path)->argb);
+
+  // Not a PNG, or no file: not for reading ahead (a bitmap is decoded at once).
+  EXPECT_FALSE(ReadPngFile(::testing::TempDir() + "no-such-picture.png"));
+  const std::string notPng = ::testing::TempDir() + "vexhop-not-png-" + std::to_string(getpid()) + ".png";
+  std::ofstream(notPng, std::ios::binary) << "BM not a png at all, not even close";
+  EXPECT_FALSE(ReadPngFile(notPng));
+  // A good header over broken data reads, but does not decode.
+  encoded->bytes.resize(40);
+  EXPECT_FALSE(DecodeImage(encoded->bytes));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ReplayRun.h"
 
+#include "actors/CItem_Door.h"
 #include "game/CZelGame.h"
 #include "platform/ImageFile.h"
 #include "platform/OffscreenPlatform.h"
@@ -24,7 +25,9 @@ ReplayRun::ReplayRun(const ReplayOptions& options, std::vector<InputScript> scri
       platform_(MakePlatform(!options.shots.empty())),
       audio_(std::make_unique<RecordingAudio>()) {
   platform_->SetExecutableFolder(options.root + "/bin/");
-  CZelGame::s_frameCount = 0;  // each run is a fresh start of the game
+  // Each run is a fresh start of the game, whatever ran before it in this process.
+  CZelGame::s_frameCount = 0;
+  CItem_Door::ResetBrightness();
   game_ = std::make_unique<CZelGame>(*platform_, *audio_);
   g_pGame = game_.get();
   game_->OnResetDevice();

@@ -1,0 +1,187 @@
+#include "GameProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+// Xlib's macros (None, Bool, ...) clash with other headers: included last.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A child that must not outlive this program.
+pid_t ForkChild() {
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(1);
+  }
+  return pid;
+}
+
+void Stop(pid_t pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+}
+
+
+
+int IgnoreXError(Display*, XErrorEvent*) { return 0; }  // windows come and go while the tree is walked
+
+Window FindWindow(Display* display, Window parent, const std::string& title) {
+  Window root, up, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, parent, &root, &up, &children, &count)) return 0;
+  Window found = 0;
+  for (unsigned i = 0; i < count && !found; ++i) {
+    char* name = nullptr;
+    if (XFetchName(display, children[i], &name) && name) {
+      if (title == name) found = children[i];
+      XFree(name);
+    }
+    if (!found) found = FindWindow(display, children[i], title);
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+bool ShowsAnythingButBlack(Display* display, Window window) {
+  XImage* image = XGetImage(display, window, 0, 0, 800, 4, AllPlanes, ZPixmap);
+  if (!image) return false;
+  bool lit = false;
+  for (int y = 0; y < 4 && !lit; ++y)
+    for (int x = 0; x < 800 && !lit; x += 7) lit = (XGetPixel(image, x, y) & 0xFFFFFF) != 0;
+  XDestroyImage(image);
+  return lit;
+}
+
+}  // namespace
+
+XvfbServer::XvfbServer() {
+  int ready[2];
+  if (pipe(ready) != 0) return;
+  pid_ = ForkChild();
+  if (pid_ == 0) {
+    close(ready[0]);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDERR_FILENO);
+    const std::string fd = std::to_string(ready[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(ready[1]);
+  // Xvfb writes the number it took once it listens.
+  std::string number;
+  char c;
+  while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+  close(ready[0]);
+  if (!number.empty()) name_ = ":" + number;
+}
+
+XvfbServer::~XvfbServer() { Stop(pid_); }
+
+Child::Child(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
+             const std::string& display) {
+  int output[2];
+  if (pipe(output) != 0) return;
+  started_ = SteadyClock::now();
+  pid_ = ForkChild();
+  if (pid_ == 0) {
+    close(output[0]);
+    dup2(output[1], STDOUT_FILENO);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDERR_FILENO);
+    if (chdir(folder.c_str()) != 0) _exit(126);
+    setenv("DISPLAY", display.c_str(), 1);
+    unsetenv("SDL_VIDEODRIVER");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  close(output[1]);
+  output_ = output[0];
+}
+
+Child::~Child() {
+  Stop(pid_);
+  if (output_ >= 0) close(output_);
+}
+
+double Child::ResidentMb() const {
+  std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+  }
+  return NAN;
+}
+
+// Fields 14 and 15 of /proc/PID/stat, after the parenthesised name.
+double Child::CpuSeconds() const {
+  std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+  std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const size_t close = stat.rfind(')');
+  if (close == std::string::npos) return NAN;
+  std::istringstream fields(stat.substr(close + 2));
+  std::string field;
+  double ticks = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i)
+    if (i >= 14) ticks += std::stod(field);
+  return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::string Child::WaitForOutput() {
+  std::string text;
+  char buffer[4096];
+  for (ssize_t n; (n = read(output_, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+  waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+  return text;
+}
+
+std::optional<SteadyClock::time_point> FirstPictureShown(const std::string& displayName, const std::string& title,
+                                                         std::chrono::seconds limit) {
+  XSetErrorHandler(IgnoreXError);
+  Display* display = XOpenDisplay(displayName.c_str());
+  if (!display) return std::nullopt;
+  const auto deadline = SteadyClock::now() + limit;
+  std::optional<SteadyClock::time_point> shown;
+  while (!shown && SteadyClock::now() < deadline) {
+    // Looked up each time: a window of the same title from an earlier run
+    // may still be on its way out.
+    const Window window = FindWindow(display, DefaultRootWindow(display), title);
+    if (window && ShowsAnythingButBlack(display, window)) shown = SteadyClock::now();
+    if (!shown) std::this_thread::sleep_for(1ms);
+  }
+  XCloseDisplay(display);
+  return shown;
+}
+
+bool WindowGone(const std::string& displayName, const std::string& title, std::chrono::seconds limit) {
+  Display* display = XOpenDisplay(displayName.c_str());
+  if (!display) return true;
+  const auto deadline = SteadyClock::now() + limit;
+  bool gone = false;
+  while (!gone && SteadyClock::now() < deadline) {
+    gone = FindWindow(display, DefaultRootWindow(display), title) == 0;
+    if (!gone) std::this_thread::sleep_for(5ms);
+  }
+  XCloseDisplay(display);
+  return gone;
+}

@@ -1,0 +1,15 @@
+#include "platform/HeapTuning.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+void KeepHeapSmall() {
+#if defined(__GLIBC__)
+  // Buffers of 128 KB and more are mapped on their own and unmapped when
+  // freed (a fixed threshold; glibc would raise it after the first such free).
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  // The main thread and one more arena for the others: few threads allocate.
+  mallopt(M_ARENA_MAX, 2);
+#endif
+}

@@ -1,0 +1,91 @@
+#include "task/TaskGrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "task/TaskIter.h"
+
+namespace {
+
+constexpr double kMostCells = 1 << 16;
+
+// Monotonic in v, so two boxes that overlap always share a cell. A box with
+// a NaN bound hits nothing; any cell will do for it.
+int64_t CellOf(float v, float cellSize) {
+  const float q = v / cellSize;
+  if (std::isnan(q)) return 0;
+  const float clamped = std::clamp(q, -1e15f, 1e15f);
+  const auto cell = static_cast<int64_t>(clamped);  // towards zero, then down
+  return clamped < static_cast<float>(cell) ? cell - 1 : cell;
+}
+
+}  // namespace
+
+TaskGrid::TaskGrid(CTaskList* list, float cellSize) : list_(list), cellSize_(cellSize) {}
+
+// The bounds are computed exactly as IsHit computes them.
+TaskGrid::CellRange TaskGrid::CellsOf(const CMobTask& task) const {
+  return {CellOf(task.x + task.boxMinX, filedCellSize_), CellOf(task.x + task.boxMaxX, filedCellSize_),
+          CellOf(task.y + task.boxMinY, filedCellSize_), CellOf(task.y + task.boxMaxY, filedCellSize_)};
+}
+
+void TaskGrid::Refresh() {
+  if (list_->Changes() == filedChanges_) return;
+  filedChanges_ = list_->Changes();
+  tasks_.clear();
+  CTaskIter it(list_);
+  while (CTask* task = it.Next()) tasks_.push_back(static_cast<CMobTask*>(task));
+
+  filedCellSize_ = cellSize_;
+  for (;;) {
+    grid_ = {0, -1, 0, -1};
+    bool first = true;
+    for (const CMobTask* task : tasks_) {
+      const CellRange r = CellsOf(*task);
+      if (first) grid_ = r;
+      grid_ = {std::min(grid_.left, r.left), std::max(grid_.right, r.right), std::min(grid_.bottom, r.bottom),
+               std::max(grid_.top, r.top)};
+      first = false;
+    }
+    const double cells = static_cast<double>(grid_.right - grid_.left + 1) * static_cast<double>(grid_.top - grid_.bottom + 1);
+    if (cells <= kMostCells) break;
+    filedCellSize_ *= 2;
+  }
+
+  const int64_t columns = grid_.right - grid_.left + 1;
+  const int64_t cells = tasks_.empty() ? 0 : columns * (grid_.top - grid_.bottom + 1);
+  cellStart_.assign(static_cast<size_t>(cells + 1), 0);
+  auto forEachCell = [&](const CMobTask& task, auto&& visit) {
+    const CellRange r = CellsOf(task);
+    for (int64_t row = r.bottom; row <= r.top; ++row)
+      for (int64_t column = r.left; column <= r.right; ++column)
+        visit(static_cast<size_t>((row - grid_.bottom) * columns + (column - grid_.left)));
+  };
+  for (const CMobTask* task : tasks_) forEachCell(*task, [&](size_t cell) { ++cellStart_[cell + 1]; });
+  for (size_t c = 1; c < cellStart_.size(); ++c) cellStart_[c] += cellStart_[c - 1];
+  entries_.resize(cellStart_.empty() ? 0 : static_cast<size_t>(cellStart_.back()));
+  std::vector<int> filled(cellStart_.begin(), cellStart_.end() - (cellStart_.empty() ? 0 : 1));
+  for (size_t i = 0; i < tasks_.size(); ++i)
+    forEachCell(*tasks_[i], [&](size_t cell) { entries_[static_cast<size_t>(filled[cell]++)] = static_cast<int>(i); });
+}
+
+void TaskGrid::Gather(const CMobTask& mover, int after) {
+  candidates_.clear();
+  if (tasks_.empty()) return;
+  const CellRange r = CellsOf(mover);
+  const int64_t left = std::max(r.left, grid_.left), right = std::min(r.right, grid_.right);
+  const int64_t bottom = std::max(r.bottom, grid_.bottom), top = std::min(r.top, grid_.top);
+  const int64_t columns = grid_.right - grid_.left + 1;
+  for (int64_t row = bottom; row <= top; ++row) {
+    for (int64_t column = left; column <= right; ++column) {
+      const auto cell = static_cast<size_t>((row - grid_.bottom) * columns + (column - grid_.left));
+      for (int e = cellStart_[cell]; e < cellStart_[cell + 1]; ++e) {
+        if (entries_[static_cast<size_t>(e)] > after) candidates_.push_back(entries_[static_cast<size_t>(e)]);
+      }
+    }
+  }
+  // One cell's tasks are filed in list order already.
+  if (left == right && bottom == top) return;
+  std::sort(candidates_.begin(), candidates_.end());
+  candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
+}
