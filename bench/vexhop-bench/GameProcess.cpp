@@ -19,44 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A child that must not outlive this program.
-pid_t ForkChild() {
-  const pid_t parent = getpid();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != parent) _exit(1);
-  }
-  return pid;
-}
-
-void Stop(pid_t pid) {
-  if (pid <= 0) return;
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-}
-
-
-
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }  // windows come and go while the tree is walked
-
-Window FindWindow(Display* display, Window parent, const std::string& title) {
-  Window root, up, *children = nullptr;
-  unsigned count = 0;
-  if (!XQueryTree(display, parent, &root, &up, &children, &count)) return 0;
-  Window found = 0;
-  for (unsigned i = 0; i < count && !found; ++i) {
-    char* name = nullptr;
-    if (XFetchName(display, children[i], &name) && name) {
-      if (title == name) found = children[i];
-      XFree(name);
-    }
-    if (!found) found = FindWindow(display, children[i], title);
-  }
-  if (children) XFree(children);
-  return found;
-}
-
 bool ShowsAnythingButBlack(Display* display, Window window) {
   XImage* image = XGetImage(display, window, 0, 0, 800, 4, AllPlanes, ZPixmap);
   if (!image) return false;
@@ -68,30 +30,6 @@ bool ShowsAnythingButBlack(Display* display, Window window) {
 }
 
 }  // namespace
-
-XvfbServer::XvfbServer() {
-  int ready[2];
-  if (pipe(ready) != 0) return;
-  pid_ = ForkChild();
-  if (pid_ == 0) {
-    close(ready[0]);
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDERR_FILENO);
-    const std::string fd = std::to_string(ready[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-           static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(ready[1]);
-  // Xvfb writes the number it took once it listens.
-  std::string number;
-  char c;
-  while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
-  close(ready[0]);
-  if (!number.empty()) name_ = ":" + number;
-}
-
-XvfbServer::~XvfbServer() { Stop(pid_); }
 
 Child::Child(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
              const std::string& display) {
@@ -120,7 +58,7 @@ Child::Child(const std::string& program, const std::vector<std::string>& args, c
 }
 
 Child::~Child() {
-  Stop(pid_);
+  StopChild(pid_);
   if (output_ >= 0) close(output_);
 }
 
@@ -157,7 +95,7 @@ std::string Child::WaitForOutput() {
 
 std::optional<SteadyClock::time_point> FirstPictureShown(const std::string& displayName, const std::string& title,
                                                          std::chrono::seconds limit) {
-  XSetErrorHandler(IgnoreXError);
+  IgnoreXErrors();
   Display* display = XOpenDisplay(displayName.c_str());
   if (!display) return std::nullopt;
   const auto deadline = SteadyClock::now() + limit;
@@ -165,7 +103,7 @@ std::optional<SteadyClock::time_point> FirstPictureShown(const std::string& disp
   while (!shown && SteadyClock::now() < deadline) {
     // Looked up each time: a window of the same title from an earlier run
     // may still be on its way out.
-    const Window window = FindWindow(display, DefaultRootWindow(display), title);
+    const Window window = FindWindowByTitle(display, DefaultRootWindow(display), title);
     if (window && ShowsAnythingButBlack(display, window)) shown = SteadyClock::now();
     if (!shown) std::this_thread::sleep_for(1ms);
   }
@@ -179,7 +117,7 @@ bool WindowGone(const std::string& displayName, const std::string& title, std::c
   const auto deadline = SteadyClock::now() + limit;
   bool gone = false;
   while (!gone && SteadyClock::now() < deadline) {
-    gone = FindWindow(display, DefaultRootWindow(display), title) == 0;
+    gone = FindWindowByTitle(display, DefaultRootWindow(display), title) == 0;
     if (!gone) std::this_thread::sleep_for(5ms);
   }
   XCloseDisplay(display);

@@ -10,21 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "XSession.h"
+
 using SteadyClock = std::chrono::steady_clock;
-
-class XvfbServer {
- public:
-  XvfbServer();  // on the first free display number; Name() is empty when Xvfb would not start
-  ~XvfbServer();
-  XvfbServer(const XvfbServer&) = delete;
-  XvfbServer& operator=(const XvfbServer&) = delete;
-
-  const std::string& Name() const { return name_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string name_;
-};
 
 // A program started in `folder` on `display`, with sound going to a
 // silent output device that plays in real time, as a sound card would.

@@ -3,10 +3,7 @@
 // on it as a child process, and Xlib to look at the window and to type into
 // it (XTest presses keys as a keyboard would).
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +13,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "XSession.h"
 
 // Xlib's macros (None, Bool, ...) clash with names in gtest: include it last.
 #include <X11/Xlib.h>
@@ -39,66 +38,13 @@ auto Poll(std::chrono::seconds limit, Attempt attempt) {
   return result;
 }
 
-// A child that must not outlive the test, even if the test dies.
-inline pid_t ForkChild() {
-  const pid_t parent = getpid();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != parent) _exit(1);
-  }
-  return pid;
-}
-
-// Windows come and go while the tree is walked (SDL makes helper windows);
-// a request about one that is gone is not an error here.
-inline int IgnoreXError(Display*, XErrorEvent*) { return 0; }
-
-inline void Stop(pid_t pid) {
-  if (pid <= 0) return;
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-}
-
-class XvfbDisplay {
- public:
-  // Starts Xvfb on the first free display number, which it reports on a pipe.
-  explicit XvfbDisplay(const std::string& screen = "1024x768x24") {
-    int ready[2];
-    if (pipe(ready) != 0) return;
-    pid = ForkChild();
-    if (pid == 0) {
-      close(ready[0]);
-      const int devNull = open("/dev/null", O_WRONLY);
-      dup2(devNull, STDERR_FILENO);
-      const std::string fd = std::to_string(ready[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(ready[1]);
-    // The number ends with a new line; Xvfb gives up if the pipe closes before.
-    std::string number;
-    char c;
-    while (read(ready[0], &c, 1) == 1 && c != '\n') number += c;
-    close(ready[0]);
-    if (!number.empty()) name = ":" + number;
-  }
-  ~XvfbDisplay() { Stop(pid); }
-  XvfbDisplay(const XvfbDisplay&) = delete;
-  XvfbDisplay& operator=(const XvfbDisplay&) = delete;
-
-  std::string name;  // empty when Xvfb did not start
-  pid_t pid = -1;
-};
-
 // Runs bin/vexhop of a runtime tree on its own display.
 class GameUnderXvfb : public ::testing::Test {
  protected:
   explicit GameUnderXvfb(const std::string& screen = "1024x768x24") : xvfb_(screen) {}
 
   void TearDown() override {
-    Stop(game);
+    StopChild(game);
     if (display) XCloseDisplay(display);
   }
 
@@ -109,7 +55,7 @@ class GameUnderXvfb : public ::testing::Test {
     game = ForkChild();
     if (game == 0) {
       if (chdir(tree.c_str()) != 0) _exit(126);
-      setenv("DISPLAY", xvfb_.name.c_str(), 1);
+      setenv("DISPLAY", xvfb_.Name().c_str(), 1);
       unsetenv("SDL_VIDEODRIVER");
       std::vector<char*> argv{const_cast<char*>("vexhop")};
       for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -129,7 +75,7 @@ class GameUnderXvfb : public ::testing::Test {
     if (game == 0) {
       if (chdir(folder.c_str()) != 0) _exit(126);
       if (uid != 0 && (setgid(uid) != 0 || setuid(uid) != 0)) _exit(125);
-      setenv("DISPLAY", xvfb_.name.c_str(), 1);
+      setenv("DISPLAY", xvfb_.Name().c_str(), 1);
       unsetenv("SDL_VIDEODRIVER");
       std::vector<char*> args;
       for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
@@ -142,29 +88,14 @@ class GameUnderXvfb : public ::testing::Test {
   }
 
   bool OpenDisplay() {
-    if (xvfb_.name.empty()) return false;
-    XSetErrorHandler(IgnoreXError);
+    if (xvfb_.Name().empty()) return false;
+    IgnoreXErrors();
     // Xvfb may name its display a moment before it takes connections.
-    if (!display) display = Poll(10s, [&] { return XOpenDisplay(xvfb_.name.c_str()); });
+    if (!display) display = Poll(10s, [&] { return XOpenDisplay(xvfb_.Name().c_str()); });
     return display != nullptr;
   }
 
-  ::Window FindIn(::Window parent, const std::string& title) {
-    ::Window root, up, *children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(display, parent, &root, &up, &children, &count)) return 0;
-    ::Window found = 0;
-    for (unsigned i = 0; i < count && !found; ++i) {
-      char* name = nullptr;
-      if (XFetchName(display, children[i], &name) && name) {
-        if (title == name) found = children[i];
-        XFree(name);
-      }
-      if (!found) found = FindIn(children[i], title);
-    }
-    if (children) XFree(children);
-    return found;
-  }
+  ::Window FindIn(::Window parent, const std::string& title) { return FindWindowByTitle(display, parent, title); }
 
   XWindowAttributes Attributes() {
     XWindowAttributes attributes{};
@@ -237,14 +168,14 @@ class GameUnderXvfb : public ::testing::Test {
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << "wait status " << *status;
   }
 
-  bool HasDisplay() const { return !xvfb_.name.empty(); }
+  bool HasDisplay() const { return !xvfb_.Name().empty(); }
 
   Display* display = nullptr;
   pid_t game = -1;
   ::Window window = 0;
 
  private:
-  XvfbDisplay xvfb_;
+  XvfbServer xvfb_;
 };
 
 }  // namespace xvfb
