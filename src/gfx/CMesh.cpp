@@ -14,6 +14,10 @@ Color4 Tint(const Color4& c, const Color4& mul, const Color4& add) {
   return {c.r * mul.r + add.r, c.g * mul.g + add.g, c.b * mul.b + add.b, c.a * mul.a + add.a};
 }
 
+// Tinting by these changes no colour (a negative zero aside).
+bool IsWhite(const Color4& c) { return c.r == 1 && c.g == 1 && c.b == 1 && c.a == 1; }
+bool IsClear(const Color4& c) { return c.r == 0 && c.g == 0 && c.b == 0 && c.a == 0; }
+
 }  // namespace
 
 void FailModelLoad(const std::string& message) {
@@ -81,13 +85,20 @@ void CMesh::DrawWithTransform(Vec3 position, Vec3 scale, Vec3 rotation, int orde
 void CMesh::DrawSubsets(const Matrix& world) {
   if (!mesh_) return;
   device_->SetTransform(TransformSlot::World, world);
+  // Most models are drawn untinted: their materials go to the device as they are.
+  const bool untinted = IsWhite(colourMul_) && IsClear(colourAdd_);
   for (const MeshSubset& subset : subsets_) {
-    Material m = materials_.materials[subset.material];
-    m.diffuse = Tint(m.diffuse, colourMul_, colourAdd_);
-    m.ambient = Tint(m.ambient, colourMul_, colourAdd_);
-    m.specular = Tint(m.specular, colourMul_, colourAdd_);
-    m.emissive = Tint(m.emissive, colourMul_, colourAdd_);
-    device_->SetMaterial(m);
+    const Material& own = materials_.materials[subset.material];
+    if (untinted) {
+      device_->SetMaterial(own);
+    } else {
+      Material m = own;
+      m.diffuse = Tint(m.diffuse, colourMul_, colourAdd_);
+      m.ambient = Tint(m.ambient, colourMul_, colourAdd_);
+      m.specular = Tint(m.specular, colourMul_, colourAdd_);
+      m.emissive = Tint(m.emissive, colourMul_, colourAdd_);
+      device_->SetMaterial(m);
+    }
     device_->SetTexture(0, materials_.textures[subset.material].get());
     if (subset.triangleCount > 0) device_->DrawMesh(*mesh_, subset.firstIndex, subset.triangleCount);
   }

@@ -8,11 +8,12 @@
 namespace {
 
 constexpr double kMostCells = 1 << 16;
+constexpr size_t kOrderedInsertLimit = 32;
 
 // Monotonic in v, so two boxes that overlap always share a cell. A box with
 // a NaN bound hits nothing; any cell will do for it.
-int64_t CellOf(float v, float cellSize) {
-  const float q = v / cellSize;
+int64_t CellOf(float v, float cellsPerUnit) {
+  const float q = v * cellsPerUnit;
   if (std::isnan(q)) return 0;
   const float clamped = std::clamp(q, -1e15f, 1e15f);
   const auto cell = static_cast<int64_t>(clamped);  // towards zero, then down
@@ -25,8 +26,9 @@ TaskGrid::TaskGrid(CTaskList* list, float cellSize) : list_(list), cellSize_(cel
 
 // The bounds are computed exactly as IsHit computes them.
 TaskGrid::CellRange TaskGrid::CellsOf(const CMobTask& task) const {
-  return {CellOf(task.x + task.boxMinX, filedCellSize_), CellOf(task.x + task.boxMaxX, filedCellSize_),
-          CellOf(task.y + task.boxMinY, filedCellSize_), CellOf(task.y + task.boxMaxY, filedCellSize_)};
+  const float perUnit = cellsPerUnit_;
+  return {CellOf(task.x + task.boxMinX, perUnit), CellOf(task.x + task.boxMaxX, perUnit),
+          CellOf(task.y + task.boxMinY, perUnit), CellOf(task.y + task.boxMaxY, perUnit)};
 }
 
 void TaskGrid::Refresh() {
@@ -38,6 +40,7 @@ void TaskGrid::Refresh() {
 
   filedCellSize_ = cellSize_;
   for (;;) {
+    cellsPerUnit_ = 1 / filedCellSize_;
     grid_ = {0, -1, 0, -1};
     bool first = true;
     for (const CMobTask* task : tasks_) {
@@ -80,12 +83,20 @@ void TaskGrid::Gather(const CMobTask& mover, int after) {
     for (int64_t column = left; column <= right; ++column) {
       const auto cell = static_cast<size_t>((row - grid_.bottom) * columns + (column - grid_.left));
       for (int e = cellStart_[cell]; e < cellStart_[cell + 1]; ++e) {
-        if (entries_[static_cast<size_t>(e)] > after) candidates_.push_back(entries_[static_cast<size_t>(e)]);
+        const int index = entries_[static_cast<size_t>(e)];
+        if (index <= after) continue;
+        // A box covers few cells holding few tasks: keeping the list ordered
+        // as it grows costs less than sorting it afterwards. A huge box sorts.
+        if (candidates_.size() < kOrderedInsertLimit) {
+          const auto at = std::lower_bound(candidates_.begin(), candidates_.end(), index);
+          if (at == candidates_.end() || *at != index) candidates_.insert(at, index);
+        } else {
+          candidates_.push_back(index);
+        }
       }
     }
   }
-  // One cell's tasks are filed in list order already.
-  if (left == right && bottom == top) return;
+  if (candidates_.size() < kOrderedInsertLimit) return;
   std::sort(candidates_.begin(), candidates_.end());
   candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
 }

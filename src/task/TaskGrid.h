@@ -53,6 +53,7 @@ class TaskGrid {
   CTaskList* list_;
   float cellSize_;
   float filedCellSize_ = 0;  // grows when the tasks lie too far apart for the grid
+  float cellsPerUnit_ = 0;   // 1 / filedCellSize_
   uint64_t filedChanges_ = ~uint64_t{0};
   std::vector<CMobTask*> tasks_;  // in list order
   CellRange grid_{0, -1, 0, -1};  // the cells that hold tasks
