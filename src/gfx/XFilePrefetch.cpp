@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "util/NativePath.h"
+#include "util/ThreadPriority.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ void PrefetchXFiles(const std::vector<std::string>& paths) {
     tasks->push_back(std::move(task));
   }
   state.worker = std::async(std::launch::async, [tasks] {
+    YieldToGameThread();
     for (auto& task : *tasks) task();
   });
 }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <memory>
 
+#include "util/ThreadPriority.h"
+
 namespace {
 
 constexpr int kChannels = 16;
@@ -77,6 +79,7 @@ FluidMusic::FluidMusic(const std::string& soundFont, int framesPerSecond) : fram
   soundFont_ = soundFont;
   // Reading the samples is the slow part of starting the game's sound.
   loading_ = std::async(std::launch::async, [synth = synth_, soundFont] {
+    YieldToGameThread();
     return fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED;
   });
 }
