@@ -37,7 +37,7 @@ void RecordingDevice::ClearLog() {
   frameStart_.states = state_.states;
   frameStart_.lights = state_.lights;
   frameStart_.lightEnabled = state_.lightEnabled;
-  frameStart_.material = state_.material;
+  frameStart_.material = GetMaterial();
   frameStart_.texture = state_.texture;
   frameStart_.viewport = state_.viewport;
   frameStart_.SetTransform(TransformSlot::View, state_.View());
@@ -147,8 +147,8 @@ void RecordingDevice::LightEnable(int index, bool enable) {
   Log(Event::LightEnable, static_cast<uint32_t>(index), enable);
 }
 
+// The current material is the last one logged (or the frame's first).
 void RecordingDevice::SetMaterial(const Material& material) {
-  state_.material = material;
   materials_.push_back(material);
   Log(Event::Material, 0, materials_.size() - 1);
 }

@@ -119,7 +119,7 @@ class RecordingDevice final : public RenderDevice {
   // The light and enable flag the device holds; index 0 .. 7.
   const Light& GetLight(int index) const { return state_.lights[index]; }
   bool IsLightEnabled(int index) const { return state_.lightEnabled[index]; }
-  const Material& GetMaterial() const { return state_.material; }
+  const Material& GetMaterial() const { return materials_.empty() ? frameStart_.material : materials_.back(); }
 
   std::unique_ptr<DeviceTexture> LoadTexture(const std::string& path) override;
   std::unique_ptr<DeviceTexture> CreateTexture(int width, int height,
