@@ -37,6 +37,9 @@ class StateBlock {
   TextureStage Stage() const {
     return {stage0_[0], stage0_[1], stage0_[2], stage0_[3], stage0_[4], stage0_[5]};
   }
+  void SetStage(const TextureStage& s) {
+    stage0_ = {s.colorOp, s.colorArg1, s.colorArg2, s.alphaOp, s.alphaArg1, s.alphaArg2};
+  }
 
   // Where a state is kept; -1 when it is not modelled.
   static constexpr int Index(RenderState state) {

@@ -381,12 +381,7 @@ void GlDevice::SetTextureStageState(int stage, TextureStageState state, uint32_t
 
 void GlDevice::SetTextureStage(int stage, const TextureStage& settings) {
   if (stage != 0) return;
-  state_.states.Set(TextureStageState::ColorOp, settings.colorOp);
-  state_.states.Set(TextureStageState::ColorArg1, settings.colorArg1);
-  state_.states.Set(TextureStageState::ColorArg2, settings.colorArg2);
-  state_.states.Set(TextureStageState::AlphaOp, settings.alphaOp);
-  state_.states.Set(TextureStageState::AlphaArg1, settings.alphaArg1);
-  state_.states.Set(TextureStageState::AlphaArg2, settings.alphaArg2);
+  state_.states.SetStage(settings);
 }
 
 void GlDevice::SetTransform(uint32_t slot, const Matrix& matrix) {

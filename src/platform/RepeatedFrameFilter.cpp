@@ -206,14 +206,7 @@ void RepeatedFrameFilter::SetTextureStageState(int stage, TextureStageState stat
 }
 
 void RepeatedFrameFilter::SetTextureStage(int stage, const TextureStage& settings) {
-  if (stage == 0) {
-    state_.states.Set(TextureStageState::ColorOp, settings.colorOp);
-    state_.states.Set(TextureStageState::ColorArg1, settings.colorArg1);
-    state_.states.Set(TextureStageState::ColorArg2, settings.colorArg2);
-    state_.states.Set(TextureStageState::AlphaOp, settings.alphaOp);
-    state_.states.Set(TextureStageState::AlphaArg1, settings.alphaArg1);
-    state_.states.Set(TextureStageState::AlphaArg2, settings.alphaArg2);
-  }
+  if (stage == 0) state_.states.SetStage(settings);
   Hold({StageCall{stage, settings}});
 }
 
