@@ -6,6 +6,8 @@
 #include <ctime>
 #include <iomanip>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "game/CZelGame.h"
 
@@ -27,9 +29,16 @@ std::string ScreenshotName() {
 
 }  // namespace
 
+// The picture is drawn once more and read before it is shown: once shown,
+// the window's back buffer need not hold it any longer.
 void CZelGame::OnScreenshot() {
   RenderDevice& device = Device();
+  GetDisplay()->BeginScene();
+  Draw();
+  GetDisplay()->EndScene();
+  std::vector<uint32_t> picture = device.ReadBackBuffer();
+  GetDisplay()->Present();
   GetPlatform().SavePicture(GetUserFolder() + "Screenshots\\" + ScreenshotName(), device.BackBufferWidth(),
-                            device.BackBufferHeight(), device.ReadBackBuffer());
+                            device.BackBufferHeight(), std::move(picture));
   PlaySE(seCursor);
 }

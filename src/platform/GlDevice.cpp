@@ -149,6 +149,8 @@ SDL_GLContext CreateContext(SDL_Window* window) {
 
 }  // namespace
 
+void RequestGlWindowFormat() { SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24); }
+
 std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window) {
   if (!window) return nullptr;
   SDL_GLContext context = CreateContext(window);
@@ -227,6 +229,15 @@ bool GlDevice::CreateObjects(std::string* error) {
     *error = "the 800 x 600 target cannot be created";
     return false;
   }
+
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  GLint depthType = GL_NONE;
+  glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &depthType);
+  if (depthType != GL_NONE)
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE,
+                                          &windowDepthBits_);
+  direct_ = !WindowTakesPictureAsIs();  // so that the choice below binds
+  ChooseTarget();
 
   using A = FixedFunctionShader::Attribute;
   glGenVertexArrays(1, &quadArray_);
@@ -342,7 +353,27 @@ void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
 
 std::vector<uint32_t> GlDevice::ReadBackBuffer() {
   FlushQuads();
-  return ReadFramebuffer(framebuffer_, kWidth, kHeight).argb;
+  return ReadFramebuffer(TargetFramebuffer(), kWidth, kHeight).argb;
+}
+
+void GlDevice::ForgetLastFrame() {
+  repaint_ = true;
+  // The window may have changed size; a frame under way keeps its target.
+  if (!drewSincePresent_) ChooseTarget();
+}
+
+bool GlDevice::WindowTakesPictureAsIs() const {
+  int width = 0, height = 0;
+  SDL_GL_GetDrawableSize(window_, &width, &height);
+  return width == kWidth && height == kHeight && windowDepthBits_ >= 24;
+}
+
+void GlDevice::ChooseTarget() {
+  const bool direct = WindowTakesPictureAsIs();
+  if (direct == direct_) return;
+  direct_ = direct;
+  glBindFramebuffer(GL_FRAMEBUFFER, TargetFramebuffer());
+  repaint_ = true;  // the new target holds no picture yet
 }
 
 bool GlDevice::Present() {
@@ -350,10 +381,36 @@ bool GlDevice::Present() {
   const bool unchanged = !drewSincePresent_ && !repaint_;
   drewSincePresent_ = repaint_ = false;
   if (unchanged && !vsync_) return true;
+  if (unchanged && direct_) {
+    // The window's back buffer no longer holds the picture after a swap.
+    WaitOutRefresh();
+    return true;
+  }
   lastFrame_ = frame_;
   lastFrame_.stateChanges += shader_->StateCalls() - shaderCallsAtFrameStart_;
   shaderCallsAtFrameStart_ = shader_->StateCalls();
   frame_ = {};
+  if (!direct_) BlitToWindow();
+  SDL_GL_SwapWindow(window_);
+  lastSwapTicks_ = SDL_GetPerformanceCounter();
+  ChooseTarget();
+  return true;
+}
+
+void GlDevice::WaitOutRefresh() {
+  SDL_DisplayMode mode{};
+  const int refresh =
+      SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(window_), &mode) == 0 && mode.refresh_rate > 0
+          ? mode.refresh_rate
+          : 60;
+  const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
+  const double elapsedMs = static_cast<double>(SDL_GetPerformanceCounter() - lastSwapTicks_) * 1000.0 / frequency;
+  const double leftMs = 1000.0 / refresh - elapsedMs;
+  if (leftMs >= 1.0) SDL_Delay(static_cast<uint32_t>(leftMs));
+  lastSwapTicks_ = SDL_GetPerformanceCounter();
+}
+
+void GlDevice::BlitToWindow() {
   int width = 0, height = 0;
   SDL_GL_GetDrawableSize(window_, &width, &height);
   PixelRect to = PresentRect(width, height, kWidth, kHeight);
@@ -369,10 +426,8 @@ bool GlDevice::Present() {
   const bool wholeMultiple = to.width % kWidth == 0 && to.height % kHeight == 0;
   glBlitFramebuffer(0, 0, kWidth, kHeight, to.x, to.y, to.x + to.width, to.y + to.height,
                     GL_COLOR_BUFFER_BIT, wholeMultiple ? GL_NEAREST : GL_LINEAR);
-  SDL_GL_SwapWindow(window_);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   glEnable(GL_SCISSOR_TEST);
-  return true;
 }
 
 void GlDevice::SetTextureStageState(int stage, TextureStageState state, uint32_t value) {
@@ -426,8 +481,6 @@ std::unique_ptr<DeviceTexture> GlDevice::CreateTexture(int width, int height,
   return MakeTexture(width, height, argbPixels);
 }
 
-// A picture larger than the driver's limit would come out as a black box:
-// it is refused instead, so it draws nothing, like a missing picture.
 // A picture larger than the driver's limit would come out as a black box:
 // it is refused instead, so it draws nothing, like a missing picture.
 bool GlDevice::FitsTextureLimit(int width, int height) const {

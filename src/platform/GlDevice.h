@@ -1,9 +1,11 @@
 #pragma once
-// OpenGL 3.3 core implementation of RenderDevice. It draws into an 800 x 600
-// off-screen target; Present() copies that target to the window's drawable,
-// 1:1 when the sizes match, otherwise scaled with the aspect kept
-// (letterbox), then swaps buffers (one vertical blank per swap when vsync is
-// on).
+// OpenGL 3.3 core implementation of RenderDevice. When the window's drawable
+// is exactly 800 x 600 it draws straight into the window's back buffer: on a
+// software rasteriser, copying every pixel once more costs as much as the
+// busiest layer of the picture. Otherwise it draws into an 800 x 600
+// off-screen target that Present() scales into the drawable with the aspect
+// kept (letterbox). Present() then swaps buffers (one vertical blank per swap
+// when vsync is on).
 //
 // Screen quads are drawn in batches: a quad waits while the quads after it
 // share its render states, texture and clip, and the run is drawn with one
@@ -29,6 +31,9 @@ class GlDevice;
 // with SDL_WINDOW_OPENGL) and the device drawing through it. Null when the
 // context or the device cannot be created.
 std::unique_ptr<RenderDevice> CreateGlDevice(SDL_Window* window);
+// Asks for the window format the device can draw into directly (a 24-bit
+// depth buffer, as its own target has). Call before creating the window.
+void RequestGlWindowFormat();
 
 class GlTexture;
 
@@ -53,6 +58,8 @@ class GlDevice final : public RenderDevice {
     int quadDrawCalls = 0;  // of drawCalls, those that drew screen quads
     int stateChanges = 0;
   };
+  // Whether frames go straight into the window (it is exactly 800 x 600).
+  bool DrawsIntoWindow() const { return direct_; }
   // The counts of the last presented frame.
   FrameCounts LastFrameCounts() const { return lastFrame_; }
 
@@ -71,11 +78,12 @@ class GlDevice final : public RenderDevice {
 
   bool BeginScene() override { return true; }
   void EndScene() override {}
-  // Presents only what was drawn: with vsync off a frame with nothing drawn
-  // since the last one leaves the window as it is, since it still shows that
-  // picture. With vsync on it is shown again, which keeps the display's pace.
+  // Presents only what was drawn: a frame with nothing drawn since the last
+  // one leaves the window as it is, since it still shows that picture. With
+  // vsync on it keeps the display's pace: shown again from the off-screen
+  // target, or, drawing straight into the window, by waiting out one refresh.
   bool Present() override;
-  void ForgetLastFrame() override { repaint_ = true; }
+  void ForgetLastFrame() override;
   void Clear(uint32_t flags, uint32_t argb, float z) override;
   void SetViewport(const Viewport& viewport) override;
   Viewport GetViewport() const override { return state_.viewport; }
@@ -140,6 +148,13 @@ class GlDevice final : public RenderDevice {
   // Draws the waiting quads, if any.
   void FlushQuads();
   PixelRect ViewportRect() const;
+  // Draws the next frame into the window or into the off-screen target, by
+  // the drawable's size now.
+  void ChooseTarget();
+  bool WindowTakesPictureAsIs() const;
+  unsigned TargetFramebuffer() const { return direct_ ? 0 : framebuffer_; }
+  void BlitToWindow();
+  void WaitOutRefresh();
 
   SDL_Window* window_;
   void* context_;
@@ -155,6 +170,9 @@ class GlDevice final : public RenderDevice {
   bool vsync_ = false;
   bool drewSincePresent_ = false;
   bool repaint_ = true;
+  bool direct_ = false;         // drawing straight into the window
+  int windowDepthBits_ = 0;     // of the window's own depth buffer
+  uint64_t lastSwapTicks_ = 0;  // SDL performance counter at the last swap
   QuadBatch batch_;
   FrameCounts frame_, lastFrame_;
   int shaderCallsAtFrameStart_ = 0;

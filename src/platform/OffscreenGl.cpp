@@ -47,6 +47,7 @@ std::unique_ptr<OffscreenGl> OffscreenGl::Create(std::string* error, int windowW
   std::unique_ptr<OffscreenGl> offscreen(new OffscreenGl);
   offscreen->windowWidth_ = windowWidth;
   offscreen->windowHeight_ = windowHeight;
+  RequestGlWindowFormat();
   offscreen->window_ = SDL_CreateWindow("Vexhop", 0, 0, windowWidth, windowHeight,
                                         SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   if (!offscreen->window_) {

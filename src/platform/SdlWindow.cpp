@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "platform/GlDevice.h"
 #include "util/NativePath.h"
 
 namespace {
@@ -58,6 +59,7 @@ bool TranslateMouseButton(const SDL_MouseButtonEvent& sdl, WindowEvent& event) {
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title, int width, int height, int scale,
                                              const std::string& iconPath) {
+  RequestGlWindowFormat();
   SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                         width * scale, height * scale, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
   if (!window) return nullptr;

@@ -283,11 +283,28 @@ TEST_F(GlDeviceTest, PresentShowsThePictureOneToOneAndKeepsIt) {
   EXPECT_EQ(Pixel(5, 5), kRed);
 }
 
+// A still frame is not drawn again: presenting with nothing drawn, with or
+// without vsync, must leave the window showing the picture.
+TEST_F(GlDeviceTest, AnExactSizeWindowIsDrawnIntoAndKeepsAStillPicture) {
+  ASSERT_TRUE(Device().DrawsIntoWindow());
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Quad(Device(), 0, 0, 10, 10, kRed);
+  ASSERT_TRUE(Device().Present());
+  for (bool vsync : {true, false}) {
+    Device().SetVsync(vsync);
+    ASSERT_TRUE(Device().Present());
+    Image window = Offscreen().CaptureWindow();
+    EXPECT_EQ(window.At(5, 5) | 0xFF000000, kRed) << "vsync " << vsync;
+    EXPECT_EQ(window.At(10, 10) | 0xFF000000, kBlue) << "vsync " << vsync;
+  }
+}
+
 TEST(GlDevicePresentTest, LetterboxesAWiderWindow) {
   std::string error;
   auto gl = OffscreenGl::Create(&error, 1280, 720);
   ASSERT_NE(gl, nullptr) << error;
   GlDevice& device = gl->Device();
+  EXPECT_FALSE(device.DrawsIntoWindow());
   device.Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
   Quad(device, 0, 0, 100, 100, kRed);
   Quad(device, 700, 500, 100, 100, kGreen);
