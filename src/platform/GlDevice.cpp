@@ -112,6 +112,25 @@ ShaderStage ShaderStageFor(const StageSelects& stage, bool textured) {
   return textured ? ShaderStage::TextureTimesColor : ShaderStage::Color;
 }
 
+// Whether every fragment the stage makes has alpha 1: each argument the alpha
+// operation uses is an opaque texture (or none, which reads white) or an
+// opaque vertex colour.
+bool StageAlphaIsOne(const StageSelect& alpha, const GlTexture* texture, bool colorOpaque) {
+  auto isOne = [&](float unused, float fromTexture) {
+    if (unused != 0) return true;
+    if (fromTexture != 0) return !texture || texture->Opaque();
+    return colorOpaque;
+  };
+  return isOne(alpha.arg1Unused, alpha.arg1Texture) && isOne(alpha.arg2Unused, alpha.arg2Texture);
+}
+
+// Source-over blending of a fragment with alpha 1 gives the fragment itself;
+// the software rasteriser draws such layers (the background, the blocks)
+// far faster with blending off.
+bool BlendKeepsSourceAtFullAlpha(GLenum src, GLenum dest) {
+  return (src == GL_SRC_ALPHA || src == GL_ONE) && (dest == GL_ONE_MINUS_SRC_ALPHA || dest == GL_ZERO);
+}
+
 // The alpha values (0..255) that pass the alpha test: a range, and whether
 // passing means lying outside it.
 struct AlphaPass {
@@ -391,6 +410,9 @@ bool GlDevice::Present() {
   shaderCallsAtFrameStart_ = shader_->StateCalls();
   frame_ = {};
   if (!direct_) BlitToWindow();
+  // An off-screen surface's swap does nothing, and a drawing that nothing
+  // reads could wait unfinished: the presented frame is always completed.
+  glFlush();
   SDL_GL_SwapWindow(window_);
   lastSwapTicks_ = SDL_GetPerformanceCounter();
   ChooseTarget();
@@ -512,15 +534,16 @@ std::unique_ptr<DeviceFont> GlDevice::CreateFont(const std::string& faceName, in
   return std::make_unique<GlFont>(*this, std::move(rasterizer));
 }
 
-void GlDevice::ApplyRasterState(const StateBlock& states) {
-  bool blend = states.Get(RenderState::AlphaBlendEnable) != 0;
+void GlDevice::ApplyRasterState(const StateBlock& states, const GlTexture* texture, bool colorOpaque) {
+  GLenum src = BlendFactor(states.Get(RenderState::SrcBlend));
+  GLenum dest = BlendFactor(states.Get(RenderState::DestBlend));
+  bool blend = states.Get(RenderState::AlphaBlendEnable) != 0 &&
+               !(BlendKeepsSourceAtFullAlpha(src, dest) && StageAlphaIsOne(ResolveStage(states).alpha, texture, colorOpaque));
   if (blend != applied_.blend) {
     blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
     ++frame_.stateChanges;
     applied_.blend = blend;
   }
-  GLenum src = BlendFactor(states.Get(RenderState::SrcBlend));
-  GLenum dest = BlendFactor(states.Get(RenderState::DestBlend));
   if (src != applied_.srcFactor || dest != applied_.destFactor) {
     glBlendFunc(src, dest);
     ++frame_.stateChanges;
@@ -616,7 +639,9 @@ void GlDevice::FlushQuads() {
   if (batch_.vertices.empty()) return;
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
   UseProgram(Vertices::Screen, batch_.states, batch_.texture);
-  ApplyRasterState(batch_.states);
+  const bool colorOpaque = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
+                                       [](const ScreenVertex& v) { return v.diffuse >> 24 == 0xFF; });
+  ApplyRasterState(batch_.states, batch_.texture, colorOpaque);
   ApplyTextureStage(batch_.states, batch_.texture);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
@@ -734,13 +759,19 @@ void GlDevice::ApplyTransformsAndLights(Vertices vertices, bool vertexColors) {
   shader_->SetVec4Array(Uniform::LightAmbient, lightAmbient, FixedFunctionShader::kMaxLights);
 }
 
+// The alpha the vertex program gives every vertex is 1.
+bool GlDevice::MeshColorOpaque(const GlMesh& mesh) const {
+  if (mesh.HasVertexColors()) return mesh.ColorsOpaque();
+  return state_.states.Get(RenderState::Lighting) == 0 || state_.material.diffuse.a >= 1.0f;
+}
+
 void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
   const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
   const Vertices vertices = ModelVertices();
   UseProgram(vertices, state_.states, texture_);
-  ApplyRasterState(state_.states);
+  ApplyRasterState(state_.states, texture_, MeshColorOpaque(*glMesh));
   ApplyTextureStage(state_.states, texture_);
   ApplyScissor(ViewportRect());
   ApplyTransformsAndLights(vertices, glMesh->HasVertexColors());

@@ -135,7 +135,10 @@ class GlDevice final : public RenderDevice {
 
   GlDevice(SDL_Window* window, void* context);
   bool CreateObjects(std::string* error);
-  void ApplyRasterState(const StateBlock& states);
+  // The raster states, leaving blending off where it cannot change the
+  // picture: `colorOpaque` says every vertex colour drawn has full alpha.
+  void ApplyRasterState(const StateBlock& states, const GlTexture* texture, bool colorOpaque);
+  bool MeshColorOpaque(const GlMesh& mesh) const;
   void ApplyTextureStage(const StateBlock& states, const GlTexture* texture);
   void ApplyScissor(const PixelRect& rect);
   void UseProgram(FixedFunctionShader::Vertices vertices, const StateBlock& states, const GlTexture* texture);

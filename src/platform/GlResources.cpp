@@ -55,7 +55,25 @@ GLuint GlTexture::Name() const {
   return name_;
 }
 
+namespace {
+
+bool AllOpaque(const uint32_t* argb, size_t count) {
+  return std::all_of(argb, argb + count, [](uint32_t pixel) { return pixel >> 24 == 0xFF; });
+}
+
+bool AllColorsOpaque(const std::vector<MeshVertex>& vertices) {
+  return std::all_of(vertices.begin(), vertices.end(), [](const MeshVertex& v) { return v.diffuse >> 24 == 0xFF; });
+}
+
+}  // namespace
+
+bool GlTexture::Opaque() const {
+  Name();
+  return opaque_;
+}
+
 void GlTexture::Upload(int width, int height, const uint32_t* argb) const {
+  opaque_ = AllOpaque(argb, static_cast<size_t>(width) * static_cast<size_t>(height));
   glGenTextures(1, &name_);
   glBindTexture(GL_TEXTURE_2D, name_);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
@@ -78,7 +96,7 @@ GlTexture::~GlTexture() {
 
 GlMesh::GlMesh(const GlContextLife& context, const std::vector<MeshVertex>& vertices,
                const std::vector<uint32_t>& indices, const MeshFormat& format)
-    : context_(context), format_(format), vertexCount_(vertices.size()) {
+    : context_(context), format_(format), vertexCount_(vertices.size()), colorsOpaque_(AllColorsOpaque(vertices)) {
   using A = FixedFunctionShader::Attribute;
   glGenVertexArrays(1, &vertexArray_);
   glBindVertexArray(vertexArray_);
@@ -124,4 +142,5 @@ void GlMesh::UpdateVertices(const std::vector<MeshVertex>& vertices) {
   else
     glBufferData(GL_ARRAY_BUFFER, bytes, vertices.data(), GL_DYNAMIC_DRAW);
   vertexCount_ = vertices.size();
+  colorsOpaque_ = AllColorsOpaque(vertices);
 }

@@ -40,12 +40,15 @@ class GlTexture final : public DeviceTexture {
 
   // Uploads a picture still waiting first.
   GLuint Name() const;
+  // Every texel fully opaque (uploads a picture still waiting).
+  bool Opaque() const;
 
  private:
   void Upload(int width, int height, const uint32_t* argb) const;
 
   std::weak_ptr<GlContextLink> context_;
   mutable GLuint name_ = 0;
+  mutable bool opaque_ = false;
   mutable std::vector<uint8_t> encoded_;  // bytes still to decode; empty once uploaded
 };
 
@@ -60,10 +63,13 @@ class GlMesh final : public DeviceMesh {
   void UpdateVertices(const std::vector<MeshVertex>& vertices);
   GLuint VertexArray() const { return vertexArray_; }
   bool HasVertexColors() const { return format_.hasVertexColors; }
+  // Every vertex colour has full alpha.
+  bool ColorsOpaque() const { return colorsOpaque_; }
 
  private:
   std::weak_ptr<GlContextLink> context_;
   MeshFormat format_;
   GLuint vertexArray_ = 0, vertexBuffer_ = 0, indexBuffer_ = 0;
   size_t vertexCount_ = 0;
+  bool colorsOpaque_ = false;
 };

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "support/OffscreenDevice.h"
 #include "support/ScratchImages.h"
@@ -124,6 +125,24 @@ TEST_F(GlDeviceTest, TransparentQuadsWriteNoDepthAndAdditiveBlendingAdds) {
   Device().SetRenderState(RenderState::DestBlend, Blend::One);
   Quad(Device(), 60, 0, 10, 10, 0x80404040);
   EXPECT_TRUE(Near(Pixel(65, 5), 0xFF4060C0));
+}
+
+// Blending is left off only where every fragment has full alpha: an opaque
+// picture under a translucent vertex colour, or a translucent picture under
+// an opaque one, still blends.
+TEST_F(GlDeviceTest, OpaquePicturesDrawAsTheyAreAndTranslucentOnesStillBlend) {
+  auto opaque = Device().CreateTexture(2, 2, std::vector<uint32_t>(4, 0xFFFF0000).data());
+  auto translucent = Device().CreateTexture(2, 2, std::vector<uint32_t>(4, 0x80FF0000).data());
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Device().SetTexture(0, opaque.get());
+  Quad(Device(), 0, 0, 10, 10, 0xFFFFFFFF);
+  Quad(Device(), 20, 0, 10, 10, 0x80FFFFFF);
+  Device().SetTexture(0, translucent.get());
+  Quad(Device(), 40, 0, 10, 10, 0xFFFFFFFF);
+  EXPECT_EQ(Pixel(5, 5), kRed);
+  // Half red over 0x2040A0: (255 + 32) / 2, 64 / 2, 160 / 2.
+  EXPECT_TRUE(Near(Pixel(25, 5), 0xFF8F2050));
+  EXPECT_TRUE(Near(Pixel(45, 5), 0xFF8F2050));
 }
 
 TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
