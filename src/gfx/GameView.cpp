@@ -22,9 +22,6 @@ constexpr StateSetting kRenderStates[] = {
     {RenderState::AlphaFunc, Cmp::GreaterEqual},
 };
 
-constexpr TextureStage kModulateStage = {TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse,
-                                         TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse};
-
 }  // namespace
 
 void SetModulateStage(RenderDevice& device) { device.SetTextureStage(0, kModulateStage); }

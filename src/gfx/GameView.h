@@ -6,6 +6,8 @@
 #include "gfx/RenderDevice.h"
 
 // Texture times vertex colour, for colour and alpha alike.
+inline constexpr TextureStage kModulateStage = {TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse,
+                                                TextureOp::Modulate, TextureArg::Texture, TextureArg::Diffuse};
 void SetModulateStage(RenderDevice& device);
 
 // The table set after every device reset: blending by source alpha,

@@ -12,6 +12,7 @@
 // it to the window. Enumeration values are Direct3D 9's so that numbers in
 // tables and logs match the values the game sets.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -52,6 +53,7 @@ enum class TextureStageState : uint32_t {
 // call, as a Direct3D state block applies many states at once.
 struct TextureStage {
   uint32_t colorOp, colorArg1, colorArg2, alphaOp, alphaArg1, alphaArg2;
+  bool operator==(const TextureStage&) const = default;
 };
 
 namespace TextureOp { enum : uint32_t { Disable = 1, SelectArg1 = 2, SelectArg2 = 3, Modulate = 4 }; }
@@ -100,6 +102,23 @@ struct ScreenVertex {
   float u, v;
 };
 static_assert(sizeof(ScreenVertex) == 28);
+
+// The usual screen quad: upright, one colour, at depth 0, with the texture
+// rectangle (u0, v0) .. (u1, v1) stretched from its top-left corner to its
+// bottom-right one.
+struct ScreenRect {
+  float left, top, right, bottom;
+  float u0, v0, u1, v1;
+  uint32_t argb;
+};
+
+// Its four vertices in DrawScreenQuad's strip order.
+inline std::array<ScreenVertex, 4> QuadOf(const ScreenRect& r) {
+  return {{{r.left, r.top, 0, 1, r.argb, r.u0, r.v0},
+           {r.right, r.top, 0, 1, r.argb, r.u1, r.v0},
+           {r.left, r.bottom, 0, 1, r.argb, r.u0, r.v1},
+           {r.right, r.bottom, 0, 1, r.argb, r.u1, r.v1}}};
+}
 
 // Model-space vertex. `bones` index palette slots (TransformSlot::WorldMatrix)
 // and `weights` sum to 1 when the mesh is drawn with indexed vertex blending;
@@ -204,6 +223,14 @@ class RenderDevice {
   // Drawing.
   // Four vertices as a triangle strip: top-left, top-right, bottom-left, bottom-right.
   virtual void DrawScreenQuad(const ScreenVertex vertices[4]) = 0;
+  // The same as SetTextureStage(0, stage), SetTexture(0, texture) and
+  // DrawScreenQuad(QuadOf(rect)) in turn. Every image the game draws comes
+  // this way, hundreds a frame, so devices may do it more cheaply.
+  virtual void DrawTexturedRect(const TextureStage& stage, const DeviceTexture* texture, const ScreenRect& rect) {
+    SetTextureStage(0, stage);
+    SetTexture(0, texture);
+    DrawScreenQuad(QuadOf(rect).data());
+  }
   // Triangles indices[firstIndex .. firstIndex + 3 * triangleCount) of the mesh,
   // with the current world transform (or palette), material, light and texture.
   virtual void DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) = 0;

@@ -6,13 +6,7 @@ void DrawScreenQuad(RenderDevice& device, float x, float y, float w, float h, fl
                     float uw, float vh, uint32_t argb) {
   // Strip order top-left, top-right, bottom-left, bottom-right; no half-pixel
   // offset, so a quad covers exactly the pixels of its rectangle.
-  const ScreenVertex quad[4] = {
-      {x, y, 0, 1, argb, u, v},
-      {x + w, y, 0, 1, argb, u + uw, v},
-      {x, y + h, 0, 1, argb, u, v + vh},
-      {x + w, y + h, 0, 1, argb, u + uw, v + vh},
-  };
-  device.DrawScreenQuad(quad);
+  device.DrawScreenQuad(QuadOf({x, y, x + w, y + h, u, v, u + uw, v + vh, argb}).data());
 }
 
 CTexture::CTexture(RenderDevice& device, const std::string& path)
@@ -21,9 +15,7 @@ CTexture::CTexture(RenderDevice& device, const std::string& path)
 void CTexture::Draw(float x, float y, float w, float h, float u, float v, float uw, float vh,
                     uint32_t argb) const {
   // The vertex colour tints the image and its alpha scales the image's alpha.
-  SetModulateStage(device_);
-  device_.SetTexture(0, texture_.get());
-  DrawScreenQuad(device_, x, y, w, h, u, v, uw, vh, argb);
+  device_.DrawTexturedRect(kModulateStage, texture_.get(), {x, y, x + w, y + h, u, v, u + uw, v + vh, argb});
 }
 
 void CTexture::DrawImage(float x, float y, uint32_t argb) const {

@@ -52,6 +52,7 @@ void RecordingDevice::ClearLog() {
   textures_.clear();
   viewports_.clear();
   quads_.clear();
+  rects_.clear();
   meshes_.clear();
   texts_.clear();
   clears_.clear();
@@ -116,11 +117,7 @@ void RecordingDevice::SetTextureStageState(int stage, TextureStageState state, u
 // Logged as six separate sets would be; the common case, a stage already set
 // so, is one comparison.
 void RecordingDevice::SetTextureStage(int stage, const TextureStage& settings) {
-  const TextureStage now = state_.states.Stage();
-  if (stage == 0 && now.colorOp == settings.colorOp && now.colorArg1 == settings.colorArg1 &&
-      now.colorArg2 == settings.colorArg2 && now.alphaOp == settings.alphaOp && now.alphaArg1 == settings.alphaArg1 &&
-      now.alphaArg2 == settings.alphaArg2)
-    return;
+  if (stage == 0 && state_.states.Stage() == settings) return;
   RenderDevice::SetTextureStage(stage, settings);
 }
 
@@ -209,6 +206,15 @@ void RecordingDevice::DrawScreenQuad(const ScreenVertex vertices[4]) {
   Log(Event::Quad, 0, quads_.size() - 1);
 }
 
+// Stage and texture are nearly always the ones already set.
+void RecordingDevice::DrawTexturedRect(const TextureStage& stage, const DeviceTexture* texture,
+                                       const ScreenRect& rect) {
+  if (!(state_.states.Stage() == stage)) [[unlikely]] SetTextureStage(0, stage);
+  if (state_.texture != texture) [[unlikely]] SetTexture(0, texture);
+  rects_.push_back(rect);
+  Log(Event::Rect, 0, rects_.size() - 1);
+}
+
 void RecordingDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
   meshes_.push_back({AsRecorded<RecordedMesh>(&mesh), firstIndex, triangleCount});
   Log(Event::Mesh, 0, meshes_.size() - 1);
@@ -285,6 +291,10 @@ void RecordingDevice::SpellDraw(const Logged& logged) const {
     case Event::Quad:
       draw.kind = DrawKind::Quad;
       draw.quad = quads_[logged.value];
+      break;
+    case Event::Rect:
+      draw.kind = DrawKind::Quad;
+      draw.quad = QuadOf(rects_[logged.value]);
       break;
     case Event::Mesh: {
       const MeshDraw& mesh = meshes_[logged.value];

@@ -133,6 +133,7 @@ class RecordingDevice final : public RenderDevice {
 
   void DrawScreenQuad(const ScreenVertex vertices[4]) override;
   void DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) override;
+  void DrawTexturedRect(const TextureStage& stage, const DeviceTexture* texture, const ScreenRect& rect) override;
 
  private:
   friend class RecordedFont;
@@ -142,7 +143,7 @@ class RecordingDevice final : public RenderDevice {
   // value set, or where the arguments are kept in the vector for its kind.
   enum class Event : uint8_t {
     RenderState, TextureStage, Transform, Light, LightEnable, Material, Texture, Viewport,  // changes
-    Clear, Quad, Mesh, Text,                                                                 // draws
+    Clear, Quad, Rect, Mesh, Text,                                                           // draws
   };
   struct Logged {
     Event event;
@@ -188,6 +189,7 @@ class RecordingDevice final : public RenderDevice {
   std::vector<const RecordedTexture*> textures_;
   std::vector<Viewport> viewports_;
   std::vector<std::array<ScreenVertex, 4>> quads_;
+  std::vector<ScreenRect> rects_;  // quads drawn as rectangles, a quarter of the size
   std::vector<MeshDraw> meshes_;
   std::vector<TextDraw> texts_;
   std::vector<ClearDraw> clears_;

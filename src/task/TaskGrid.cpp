@@ -8,7 +8,6 @@
 namespace {
 
 constexpr double kMostCells = 1 << 16;
-constexpr size_t kOrderedInsertLimit = 32;
 
 // Monotonic in v, so two boxes that overlap always share a cell. A box with
 // a NaN bound hits nothing; any cell will do for it.
@@ -70,33 +69,34 @@ void TaskGrid::Refresh() {
   std::vector<int> filled(cellStart_.begin(), cellStart_.end() - (cellStart_.empty() ? 0 : 1));
   for (size_t i = 0; i < tasks_.size(); ++i)
     forEachCell(*tasks_[i], [&](size_t cell) { entries_[static_cast<size_t>(filled[cell]++)] = static_cast<int>(i); });
+  candidates_.assign((tasks_.size() + 63) / 64, 0);
+  firstWord_ = endWord_ = 0;
 }
 
 void TaskGrid::Gather(const CMobTask& mover, int after) {
-  candidates_.clear();
+  if (firstWord_ < endWord_) std::fill(candidates_.begin() + firstWord_, candidates_.begin() + endWord_, 0);
+  firstWord_ = endWord_ = 0;
   if (tasks_.empty()) return;
   const CellRange r = CellsOf(mover);
   const int64_t left = std::max(r.left, grid_.left), right = std::min(r.right, grid_.right);
   const int64_t bottom = std::max(r.bottom, grid_.bottom), top = std::min(r.top, grid_.top);
   const int64_t columns = grid_.right - grid_.left + 1;
+  size_t first = candidates_.size(), end = 0;
   for (int64_t row = bottom; row <= top; ++row) {
     for (int64_t column = left; column <= right; ++column) {
       const auto cell = static_cast<size_t>((row - grid_.bottom) * columns + (column - grid_.left));
       for (int e = cellStart_[cell]; e < cellStart_[cell + 1]; ++e) {
         const int index = entries_[static_cast<size_t>(e)];
         if (index <= after) continue;
-        // A box covers few cells holding few tasks: keeping the list ordered
-        // as it grows costs less than sorting it afterwards. A huge box sorts.
-        if (candidates_.size() < kOrderedInsertLimit) {
-          const auto at = std::lower_bound(candidates_.begin(), candidates_.end(), index);
-          if (at == candidates_.end() || *at != index) candidates_.insert(at, index);
-        } else {
-          candidates_.push_back(index);
-        }
+        const auto word = static_cast<size_t>(index) / 64;
+        candidates_[word] |= uint64_t{1} << (static_cast<unsigned>(index) % 64);
+        first = std::min(first, word);
+        end = std::max(end, word + 1);
       }
     }
   }
-  if (candidates_.size() < kOrderedInsertLimit) return;
-  std::sort(candidates_.begin(), candidates_.end());
-  candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
+  if (first < end) {
+    firstWord_ = first;
+    endWord_ = end;
+  }
 }

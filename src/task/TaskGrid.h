@@ -6,6 +6,7 @@
 // walk would give, in the same order. The grid is filed again whenever the
 // list gains or loses a task.
 
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -24,17 +25,13 @@ class TaskGrid {
   void ForEachHit(const CMobTask& mover, OnHit&& onHit) {
     Refresh();
     Gather(mover, -1);
-    size_t next = 0;
-    while (next < candidates_.size()) {
-      const int index = candidates_[next++];
+    for (int index = NextCandidate(); index >= 0; index = NextCandidate()) {
       CMobTask& task = *tasks_[static_cast<size_t>(index)];
       if (!mover.IsHit(task)) continue;
       const float x = mover.x, y = mover.y;
       onHit(task);
-      if (mover.x != x || mover.y != y) {
-        Gather(mover, index);  // the box moved: the tasks after this one, near where it is now
-        next = 0;
-      }
+      // The box moved: the tasks after this one, near where it is now.
+      if (mover.x != x || mover.y != y) Gather(mover, index);
     }
   }
 
@@ -46,9 +43,20 @@ class TaskGrid {
   // Refiles the tasks if the list changed since the last filing.
   void Refresh();
   CellRange CellsOf(const CMobTask& task) const;
-  // The list positions of the tasks filed under the cells the mover's box
-  // covers, after position `after`, ascending and without repeats.
+  // Makes the candidates the list positions of the tasks filed under the
+  // cells the mover's box covers, after position `after`.
   void Gather(const CMobTask& mover, int after);
+  // The lowest candidate, taken out of the set; -1 when none is left.
+  int NextCandidate() {
+    for (; firstWord_ < endWord_; ++firstWord_) {
+      uint64_t& bits = candidates_[firstWord_];
+      if (bits == 0) continue;
+      const int bit = std::countr_zero(bits);
+      bits &= bits - 1;
+      return static_cast<int>(firstWord_ * 64) + bit;
+    }
+    return -1;
+  }
 
   CTaskList* list_;
   float cellSize_;
@@ -59,5 +67,9 @@ class TaskGrid {
   CellRange grid_{0, -1, 0, -1};  // the cells that hold tasks
   std::vector<int> cellStart_;    // the tasks of cell c are entries_[cellStart_[c] .. cellStart_[c + 1])
   std::vector<int> entries_;
-  std::vector<int> candidates_;
+  // One bit per list position, so that the candidates come out ascending
+  // and each once however many cells file them. Only the words
+  // firstWord_ .. endWord_ - 1 may hold bits.
+  std::vector<uint64_t> candidates_;
+  size_t firstWord_ = 0, endWord_ = 0;
 };
