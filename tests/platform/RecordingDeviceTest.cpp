@@ -88,7 +88,9 @@ TEST(RecordingDeviceTest, ATexturedRectLogsWhatItsStageTextureAndQuadWould) {
     EXPECT_EQ(j.kind, DrawKind::Quad);
     EXPECT_TRUE(j.states == p.states) << "draw " << i;
     EXPECT_EQ(j.texture == nullptr, steps[i].texture < 0) << "draw " << i;
-    if (j.texture) EXPECT_EQ(j.texture->width, p.texture->width) << "draw " << i;
+    if (j.texture) {
+      EXPECT_EQ(j.texture->width, p.texture->width) << "draw " << i;
+    }
     for (size_t v = 0; v < 4; ++v) {
       const ScreenVertex &jv = j.quad[v], &pv = p.quad[v];
       EXPECT_TRUE(jv.x == pv.x && jv.y == pv.y && jv.z == pv.z && jv.rhw == pv.rhw && jv.diffuse == pv.diffuse &&
