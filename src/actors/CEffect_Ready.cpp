@@ -19,6 +19,7 @@ bool CEffect_Ready::Move() {
   if (frame <= kShownUntil) return true;
   g_pGame->readyShowing = false;
   g_pGame->playing = true;
+  g_pGame->ReturnFreedMemory();  // the stage is built and has been drawn
   // After a lost life with the key already taken, the door opens again.
   if (g_pGame->keyTaken) g_pGame->PlaySE(g_pGame->seOpen);
   return false;

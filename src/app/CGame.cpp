@@ -80,7 +80,13 @@ void CGame::RenderFrame() {
   Draw();
   display->EndScene();
   display->Present();
+  if (!firstPictureShown) {
+    firstPictureShown = true;
+    ReturnFreedMemory();  // start-up's parsed models, decoded pictures and shader builds
+  }
 }
+
+void CGame::ReturnFreedMemory() { platform.ReturnFreedMemory(); }
 
 void CGame::ResetFrameTimer() {
   if (clock.Frequency() > 0) {

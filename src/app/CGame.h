@@ -26,6 +26,9 @@ class CGame {
   void ResetFrameTimer();
   // Applies `fullScreen` and the matching size to the display and the window.
   void ApplyDisplayMode();
+  // Returns what loading and the first draws freed to the system; called
+  // when a stage's play begins, and once after the first picture.
+  void ReturnFreedMemory();
 
   std::string GetExeFolder() const { return exeFolder; }
   // Where the configuration, save and high-score files and screenshots go.
@@ -79,4 +82,5 @@ class CGame {
   uint32_t lastTick = 0;
   double frameAccumulator = 0.0;
   bool closing = false;
+  bool firstPictureShown = false;
 };

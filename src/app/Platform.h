@@ -87,4 +87,7 @@ class Platform {
   // folder if needed. The real bundle writes in the background so the game
   // never waits for it; the base writes nothing.
   virtual void SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb);
+  // Gives memory the process has freed back to the system, where the C
+  // library keeps it otherwise. The base does nothing.
+  virtual void ReturnFreedMemory() {}
 };

@@ -13,3 +13,9 @@ void KeepHeapSmall() {
   mallopt(M_ARENA_MAX, 2);
 #endif
 }
+
+void ReturnFreeHeap() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}

@@ -7,3 +7,9 @@
 // in main.
 
 void KeepHeapSmall();
+
+// Gives the whole free pages inside the heap back to the system. Loading a
+// stage and drawing its first frames (the driver compiles and throws away a
+// lot) free far more than play allocates again, and freed memory stays
+// resident until this. A walk over the heap: for pauses, not for every frame.
+void ReturnFreeHeap();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/GlDevice.h"
+#include "platform/HeapTuning.h"
 #include "platform/ImageFile.h"
 #include "platform/PlaybackInputSource.h"
 #include "platform/RepeatedFrameFilter.h"
@@ -88,3 +89,5 @@ void SdlPlatform::SavePicture(const std::string& path, int width, int height, st
 }
 
 Clock& SdlPlatform::GetClock() { return clock; }
+
+void SdlPlatform::ReturnFreedMemory() { ReturnFreeHeap(); }

@@ -36,6 +36,7 @@ class SdlPlatform final : public Platform {
   // The tree's own folder, or the user's when an installed tree is read-only.
   std::string UserFolder() const override { return userFolder; }
   void SavePicture(const std::string& path, int width, int height, std::vector<uint32_t> argb) override;
+  void ReturnFreedMemory() override;
 
  private:
   int WindowScaleThatFits(int width, int height) const;
