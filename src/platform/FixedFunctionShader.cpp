@@ -212,6 +212,9 @@ bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, std::stri
   glAttachShader(program.name, vertex);
   glAttachShader(program.name, fragment);
   glLinkProgram(program.name);
+  // Detached, the compiled shaders are freed now rather than with the program.
+  glDetachShader(program.name, vertex);
+  glDetachShader(program.name, fragment);
   glDeleteShader(vertex);
   glDeleteShader(fragment);
   GLint ok = 0;
