@@ -139,9 +139,11 @@ void main() {
   vec4 arg2 = mix(mix(vColor, texel, uArg2Texture), vec4(1.0), uArg2Unused);
   vec4 color = arg1 * arg2;
 #endif
+#if ALPHA_TEST
   float alpha = round(color.a * 255.0);
   bool inside = alpha >= uAlphaPass.x && alpha <= uAlphaPass.y;
   if (inside == (uAlphaInvert != 0)) discard;
+#endif
   fragColor = color;
 }
 )";
@@ -172,8 +174,8 @@ GLuint Compile(GLenum type, const std::string& header, const char* source, std::
   return shader;
 }
 
-int IndexOf(FixedFunctionShader::Vertices vertices, FixedFunctionShader::Stage stage) {
-  return static_cast<int>(vertices) * 3 + static_cast<int>(stage);
+int IndexOf(FixedFunctionShader::Vertices vertices, FixedFunctionShader::Stage stage, bool alphaTest) {
+  return (static_cast<int>(vertices) * 3 + static_cast<int>(stage)) * 2 + (alphaTest ? 1 : 0);
 }
 
 }  // namespace
@@ -186,28 +188,29 @@ FixedFunctionShader::~FixedFunctionShader() {
 // The other variants are built when first used: each costs time and memory
 // in the driver, and a session may never need some of them.
 bool FixedFunctionShader::Build(std::string* error) {
-  if (!BuildVariant(Vertices::Screen, Stage::General, error)) return false;
-  Use(Vertices::Screen, Stage::General);
+  if (!BuildVariant(Vertices::Screen, Stage::General, true, error)) return false;
+  Use(Vertices::Screen, Stage::General, true);
   return true;
 }
 
-bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage) {
+bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, bool alphaTest) {
   std::string error;
-  if (BuildVariant(vertices, stage, &error)) return true;
+  if (BuildVariant(vertices, stage, alphaTest, &error)) return true;
   std::fprintf(stderr, "OpenGL program %d/%d: %s\n", static_cast<int>(vertices), static_cast<int>(stage), error.c_str());
   return false;
 }
 
-bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, std::string* error) {
+bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, bool alphaTest, std::string* error) {
   const std::string header = "#version 330 core\n#define VERTICES " + std::to_string(static_cast<int>(vertices)) +
-                             "\n#define STAGE " + std::to_string(static_cast<int>(stage)) + "\n";
+                             "\n#define STAGE " + std::to_string(static_cast<int>(stage)) +
+                             "\n#define ALPHA_TEST " + (alphaTest ? "1" : "0") + "\n";
   GLuint vertex = Compile(GL_VERTEX_SHADER, header, kVertexSource, error);
   GLuint fragment = vertex ? Compile(GL_FRAGMENT_SHADER, header, kFragmentSource, error) : 0;
   if (!fragment) {
     if (vertex) glDeleteShader(vertex);
     return false;
   }
-  Program& program = programs_[static_cast<size_t>(IndexOf(vertices, stage))];
+  Program& program = programs_[static_cast<size_t>(IndexOf(vertices, stage, alphaTest))];
   program.name = glCreateProgram();
   glAttachShader(program.name, vertex);
   glAttachShader(program.name, fragment);
@@ -234,13 +237,13 @@ bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, std::stri
   return true;
 }
 
-void FixedFunctionShader::Use(Vertices vertices, Stage stage) {
-  Program* program = &programs_[static_cast<size_t>(IndexOf(vertices, stage))];
+void FixedFunctionShader::Use(Vertices vertices, Stage stage, bool alphaTest) {
+  Program* program = &programs_[static_cast<size_t>(IndexOf(vertices, stage, alphaTest))];
   if (program == current_) return;
-  if (!program->name && !BuildVariant(vertices, stage)) {
+  if (!program->name && !BuildVariant(vertices, stage, alphaTest)) {
     // The general program of the same vertices draws it too, only slower.
-    program = &programs_[static_cast<size_t>(IndexOf(vertices, Stage::General))];
-    if (!program->name && !BuildVariant(vertices, Stage::General)) return;
+    program = &programs_[static_cast<size_t>(IndexOf(vertices, Stage::General, alphaTest))];
+    if (!program->name && !BuildVariant(vertices, Stage::General, alphaTest)) return;
     if (program == current_) return;
   }
   current_ = program;

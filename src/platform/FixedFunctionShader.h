@@ -10,6 +10,8 @@
 // uniforms rather than reading the palette per vertex, and a modulating
 // stage with or without a texture does only its one multiplication. The
 // general program keeps the whole stage and the palette for everything else.
+// Each comes with and without the alpha test: a program that may discard
+// pixels cannot have their depth tested before it runs.
 // Uniform writes are cached per program so that re-setting an unchanged
 // value costs no GL call.
 
@@ -53,8 +55,9 @@ class FixedFunctionShader {
   bool Build(std::string* error);
   // Makes the variant current (a GL call only when it changes); the Set
   // calls then write its uniforms. A uniform a variant lacks is ignored. A
-  // variant that does not build is replaced by the general one.
-  void Use(Vertices vertices, Stage stage);
+  // variant that does not build is replaced by the general one. Without
+  // `alphaTest` no pixel is discarded, whatever the AlphaPass uniforms say.
+  void Use(Vertices vertices, Stage stage, bool alphaTest);
 
   void SetInt(Uniform uniform, int value);
   void SetFloat(Uniform uniform, float value);
@@ -70,15 +73,15 @@ class FixedFunctionShader {
   int StateCalls() const { return stateCalls_; }
 
  private:
-  static constexpr int kVariants = 9;
+  static constexpr int kVariants = 18;
   struct Program {
     GLuint name = 0;
     std::array<GLint, static_cast<size_t>(Uniform::Count)> locations{};
     std::array<std::vector<float>, static_cast<size_t>(Uniform::Count)> cache;
   };
 
-  bool BuildVariant(Vertices vertices, Stage stage, std::string* error);
-  bool BuildVariant(Vertices vertices, Stage stage);  // says why on stderr when it fails
+  bool BuildVariant(Vertices vertices, Stage stage, bool alphaTest, std::string* error);
+  bool BuildVariant(Vertices vertices, Stage stage, bool alphaTest);  // says why on stderr when it fails
   GLint LocationOf(Uniform uniform) const { return current_->locations[static_cast<size_t>(uniform)]; }
   bool Changed(Uniform uniform, const float* values, size_t count);
 

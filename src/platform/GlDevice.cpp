@@ -153,6 +153,11 @@ AlphaPass ResolveAlphaTest(bool enabled, uint32_t func, uint32_t ref) {
   }
 }
 
+AlphaPass AlphaPassOf(const StateBlock& states) {
+  return ResolveAlphaTest(states.Get(RenderState::AlphaTestEnable) != 0, states.Get(RenderState::AlphaFunc),
+                          states.Get(RenderState::AlphaRef));
+}
+
 SDL_GLContext CreateContext(SDL_Window* window) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
@@ -534,11 +539,10 @@ std::unique_ptr<DeviceFont> GlDevice::CreateFont(const std::string& faceName, in
   return std::make_unique<GlFont>(*this, std::move(rasterizer));
 }
 
-void GlDevice::ApplyRasterState(const StateBlock& states, const GlTexture* texture, bool colorOpaque) {
+void GlDevice::ApplyRasterState(const StateBlock& states, bool alphaIsOne) {
   GLenum src = BlendFactor(states.Get(RenderState::SrcBlend));
   GLenum dest = BlendFactor(states.Get(RenderState::DestBlend));
-  bool blend = states.Get(RenderState::AlphaBlendEnable) != 0 &&
-               !(BlendKeepsSourceAtFullAlpha(src, dest) && StageAlphaIsOne(ResolveStage(states).alpha, texture, colorOpaque));
+  bool blend = states.Get(RenderState::AlphaBlendEnable) != 0 && !(alphaIsOne && BlendKeepsSourceAtFullAlpha(src, dest));
   if (blend != applied_.blend) {
     blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
     ++frame_.stateChanges;
@@ -576,15 +580,19 @@ void GlDevice::ApplyRasterState(const StateBlock& states, const GlTexture* textu
     ++frame_.stateChanges;
     applied_.cullFace = face;
   }
-  AlphaPass pass = ResolveAlphaTest(states.Get(RenderState::AlphaTestEnable) != 0,
-                                    states.Get(RenderState::AlphaFunc),
-                                    states.Get(RenderState::AlphaRef));
+  const AlphaPass pass = AlphaPassOf(states);
   shader_->SetVec2(Uniform::AlphaPass, pass.low, pass.high);
   shader_->SetInt(Uniform::AlphaInvert, pass.outside);
 }
 
-void GlDevice::UseProgram(Vertices vertices, const StateBlock& states, const GlTexture* texture) {
-  shader_->Use(vertices, ShaderStageFor(ResolveStage(states), texture != nullptr));
+// The program leaves the alpha test out where it passes every pixel drawn:
+// the test is off, or every pixel has alpha 255 and 255 passes.
+void GlDevice::UseProgram(Vertices vertices, const StateBlock& states, const GlTexture* texture, bool alphaIsOne) {
+  const AlphaPass pass = AlphaPassOf(states);
+  const bool passesAll = pass.low <= 0 && pass.high >= 255 && !pass.outside;
+  const bool passes255 = (pass.low <= 255 && pass.high >= 255) != pass.outside;
+  shader_->Use(vertices, ShaderStageFor(ResolveStage(states), texture != nullptr),
+               !(passesAll || (alphaIsOne && passes255)));
 }
 
 void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* texture) {
@@ -638,10 +646,11 @@ void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states
 void GlDevice::FlushQuads() {
   if (batch_.vertices.empty()) return;
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
-  UseProgram(Vertices::Screen, batch_.states, batch_.texture);
   const bool colorOpaque = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
                                        [](const ScreenVertex& v) { return v.diffuse >> 24 == 0xFF; });
-  ApplyRasterState(batch_.states, batch_.texture, colorOpaque);
+  const bool alphaIsOne = StageAlphaIsOne(ResolveStage(batch_.states).alpha, batch_.texture, colorOpaque);
+  UseProgram(Vertices::Screen, batch_.states, batch_.texture, alphaIsOne);
+  ApplyRasterState(batch_.states, alphaIsOne);
   ApplyTextureStage(batch_.states, batch_.texture);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
@@ -770,8 +779,9 @@ void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t tr
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
   const Vertices vertices = ModelVertices();
-  UseProgram(vertices, state_.states, texture_);
-  ApplyRasterState(state_.states, texture_, MeshColorOpaque(*glMesh));
+  const bool alphaIsOne = StageAlphaIsOne(ResolveStage(state_.states).alpha, texture_, MeshColorOpaque(*glMesh));
+  UseProgram(vertices, state_.states, texture_, alphaIsOne);
+  ApplyRasterState(state_.states, alphaIsOne);
   ApplyTextureStage(state_.states, texture_);
   ApplyScissor(ViewportRect());
   ApplyTransformsAndLights(vertices, glMesh->HasVertexColors());

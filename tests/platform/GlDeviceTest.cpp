@@ -127,9 +127,9 @@ TEST_F(GlDeviceTest, TransparentQuadsWriteNoDepthAndAdditiveBlendingAdds) {
   EXPECT_TRUE(Near(Pixel(65, 5), 0xFF4060C0));
 }
 
-// Blending is left off only where every fragment has full alpha: an opaque
-// picture under a translucent vertex colour, or a translucent picture under
-// an opaque one, still blends.
+// Blending and the alpha test are left out only where every fragment has full
+// alpha and the test passes it: an opaque picture under a translucent vertex
+// colour, or a translucent picture under an opaque one, still blends.
 TEST_F(GlDeviceTest, OpaquePicturesDrawAsTheyAreAndTranslucentOnesStillBlend) {
   auto opaque = Device().CreateTexture(2, 2, std::vector<uint32_t>(4, 0xFFFF0000).data());
   auto translucent = Device().CreateTexture(2, 2, std::vector<uint32_t>(4, 0x80FF0000).data());
@@ -139,10 +139,17 @@ TEST_F(GlDeviceTest, OpaquePicturesDrawAsTheyAreAndTranslucentOnesStillBlend) {
   Quad(Device(), 20, 0, 10, 10, 0x80FFFFFF);
   Device().SetTexture(0, translucent.get());
   Quad(Device(), 40, 0, 10, 10, 0xFFFFFFFF);
+  // An alpha test that fails alpha 255 still rejects the opaque picture.
+  Device().SetTexture(0, opaque.get());
+  Device().SetRenderState(RenderState::AlphaTestEnable, 1);
+  Device().SetRenderState(RenderState::AlphaFunc, Cmp::Less);
+  Device().SetRenderState(RenderState::AlphaRef, 255);
+  Quad(Device(), 60, 0, 10, 10, 0xFFFFFFFF);
   EXPECT_EQ(Pixel(5, 5), kRed);
   // Half red over 0x2040A0: (255 + 32) / 2, 64 / 2, 160 / 2.
   EXPECT_TRUE(Near(Pixel(25, 5), 0xFF8F2050));
   EXPECT_TRUE(Near(Pixel(45, 5), 0xFF8F2050));
+  EXPECT_EQ(Pixel(65, 5), kBlue);
 }
 
 TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
