@@ -153,6 +153,18 @@ AlphaPass ResolveAlphaTest(bool enabled, uint32_t func, uint32_t ref) {
   }
 }
 
+// The general program's per-channel selectors for the resolved stage.
+void SetStageSelectors(FixedFunctionShader& shader, const StageSelects& stage, bool textured) {
+  auto perChannel = [&](float StageSelect::*field) {
+    return std::array<float, 4>{stage.color.*field, stage.color.*field, stage.color.*field, stage.alpha.*field};
+  };
+  shader.SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
+  shader.SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
+  shader.SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
+  shader.SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
+  shader.SetFloat(Uniform::HasTexture, textured ? 1.0f : 0.0f);
+}
+
 AlphaPass AlphaPassOf(const StateBlock& states) {
   return ResolveAlphaTest(states.Get(RenderState::AlphaTestEnable) != 0, states.Get(RenderState::AlphaFunc),
                           states.Get(RenderState::AlphaRef));
@@ -580,33 +592,23 @@ void GlDevice::ApplyRasterState(const StateBlock& states, bool alphaIsOne) {
     ++frame_.stateChanges;
     applied_.cullFace = face;
   }
-  const AlphaPass pass = AlphaPassOf(states);
-  shader_->SetVec2(Uniform::AlphaPass, pass.low, pass.high);
-  shader_->SetInt(Uniform::AlphaInvert, pass.outside);
 }
 
 // The program leaves the alpha test out where it passes every pixel drawn:
 // the test is off, or every pixel has alpha 255 and 255 passes.
-void GlDevice::UseProgram(Vertices vertices, const StateBlock& states, const GlTexture* texture, bool alphaIsOne) {
+void GlDevice::ApplyDrawState(Vertices vertices, const StateBlock& states, const GlTexture* texture,
+                              bool colorOpaque) {
+  const StageSelects stage = ResolveStage(states);
+  const ShaderStage shaderStage = ShaderStageFor(stage, texture != nullptr);
   const AlphaPass pass = AlphaPassOf(states);
+  const bool alphaIsOne = StageAlphaIsOne(stage.alpha, texture, colorOpaque);
   const bool passesAll = pass.low <= 0 && pass.high >= 255 && !pass.outside;
   const bool passes255 = (pass.low <= 255 && pass.high >= 255) != pass.outside;
-  shader_->Use(vertices, ShaderStageFor(ResolveStage(states), texture != nullptr),
-               !(passesAll || (alphaIsOne && passes255)));
-}
-
-void GlDevice::ApplyTextureStage(const StateBlock& states, const GlTexture* texture) {
-  const StageSelects stage = ResolveStage(states);
-  if (ShaderStageFor(stage, texture != nullptr) == ShaderStage::General) {
-    auto perChannel = [&](float StageSelect::*field) {
-      return std::array<float, 4>{stage.color.*field, stage.color.*field, stage.color.*field, stage.alpha.*field};
-    };
-    shader_->SetVec4(Uniform::Arg1Texture, perChannel(&StageSelect::arg1Texture).data());
-    shader_->SetVec4(Uniform::Arg2Texture, perChannel(&StageSelect::arg2Texture).data());
-    shader_->SetVec4(Uniform::Arg1Unused, perChannel(&StageSelect::arg1Unused).data());
-    shader_->SetVec4(Uniform::Arg2Unused, perChannel(&StageSelect::arg2Unused).data());
-    shader_->SetFloat(Uniform::HasTexture, texture ? 1.0f : 0.0f);
-  }
+  shader_->Use(vertices, shaderStage, !(passesAll || (alphaIsOne && passes255)));
+  ApplyRasterState(states, alphaIsOne);
+  shader_->SetVec2(Uniform::AlphaPass, pass.low, pass.high);
+  shader_->SetInt(Uniform::AlphaInvert, pass.outside);
+  if (shaderStage == ShaderStage::General) SetStageSelectors(*shader_, stage, texture != nullptr);
   // Bound on every draw: creating or deleting a texture changes the binding.
   if (texture) {
     glBindTexture(GL_TEXTURE_2D, texture->Name());
@@ -648,10 +650,7 @@ void GlDevice::FlushQuads() {
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
   const bool colorOpaque = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
                                        [](const ScreenVertex& v) { return v.diffuse >> 24 == 0xFF; });
-  const bool alphaIsOne = StageAlphaIsOne(ResolveStage(batch_.states).alpha, batch_.texture, colorOpaque);
-  UseProgram(Vertices::Screen, batch_.states, batch_.texture, alphaIsOne);
-  ApplyRasterState(batch_.states, alphaIsOne);
-  ApplyTextureStage(batch_.states, batch_.texture);
+  ApplyDrawState(Vertices::Screen, batch_.states, batch_.texture, colorOpaque);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
@@ -779,10 +778,7 @@ void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t tr
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
   const Vertices vertices = ModelVertices();
-  const bool alphaIsOne = StageAlphaIsOne(ResolveStage(state_.states).alpha, texture_, MeshColorOpaque(*glMesh));
-  UseProgram(vertices, state_.states, texture_, alphaIsOne);
-  ApplyRasterState(state_.states, alphaIsOne);
-  ApplyTextureStage(state_.states, texture_);
+  ApplyDrawState(vertices, state_.states, texture_, MeshColorOpaque(*glMesh));
   ApplyScissor(ViewportRect());
   ApplyTransformsAndLights(vertices, glMesh->HasVertexColors());
   glBindVertexArray(glMesh->VertexArray());

@@ -135,14 +135,15 @@ class GlDevice final : public RenderDevice {
 
   GlDevice(SDL_Window* window, void* context);
   bool CreateObjects(std::string* error);
+  // The program, raster states, alpha test and texture stage for one draw;
+  // `colorOpaque` says every vertex colour drawn has full alpha.
+  void ApplyDrawState(FixedFunctionShader::Vertices vertices, const StateBlock& states, const GlTexture* texture,
+                      bool colorOpaque);
   // The raster states, leaving blending off where it cannot change the
   // picture: `alphaIsOne` says every pixel drawn has full alpha.
   void ApplyRasterState(const StateBlock& states, bool alphaIsOne);
   bool MeshColorOpaque(const GlMesh& mesh) const;
-  void ApplyTextureStage(const StateBlock& states, const GlTexture* texture);
   void ApplyScissor(const PixelRect& rect);
-  void UseProgram(FixedFunctionShader::Vertices vertices, const StateBlock& states, const GlTexture* texture,
-                  bool alphaIsOne);
   FixedFunctionShader::Vertices ModelVertices() const;
   void ApplyWorld();
   void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors);
