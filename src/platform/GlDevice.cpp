@@ -382,7 +382,12 @@ void GlDevice::Clear(uint32_t flags, uint32_t argb, float z) {
     }
     mask |= GL_DEPTH_BUFFER_BIT;
   }
-  ApplyScissor(ViewportRect());
+  // The swap discards the back buffer, so until something is drawn in a
+  // frame nothing outside the viewport is worth keeping: the first clear
+  // clears the whole target, which the software rasteriser does almost for
+  // free, where a clipped clear costs a pass over every pixel.
+  const bool frameStart = !drewSincePresent_ && (flags & ClearFlags::Target);
+  ApplyScissor(frameStart ? PixelRect{0, 0, kWidth, kHeight} : ViewportRect());
   if (mask) glClear(mask);
   drewSincePresent_ = true;
 }

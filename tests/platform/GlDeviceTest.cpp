@@ -325,6 +325,29 @@ TEST_F(GlDeviceTest, AnExactSizeWindowIsDrawnIntoAndKeepsAStillPicture) {
   }
 }
 
+// The swap discards the back buffer, so the first clear of a frame may cover
+// the whole target; once anything is on it, a clear keeps to its viewport.
+TEST_F(GlDeviceTest, OnlyTheFirstClearOfAFrameReachesBeyondItsViewport) {
+  for (int frame = 0; frame < 2; ++frame) {
+    Device().SetViewport({0, 0, 800, 550, 0, 1});
+    Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+    Quad(Device(), 0, 0, 10, 10, kRed, 0.5f);
+    Device().SetViewport({0, 550, 800, 50, 0, 1});
+    EXPECT_EQ(Pixel(400, 575), kBlue) << "frame " << frame;
+    Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kGreen, 1);
+    EXPECT_EQ(Pixel(5, 5), kRed) << "frame " << frame;
+    EXPECT_EQ(Pixel(400, 549), kBlue) << "frame " << frame;
+    EXPECT_EQ(Pixel(400, 550), kGreen) << "frame " << frame;
+    // The later clear left the depth of the quad in place: nearer passes, farther fails.
+    Device().SetViewport({0, 0, 800, 550, 0, 1});
+    Quad(Device(), 0, 0, 5, 10, kGreen, 0.4f);
+    Quad(Device(), 5, 0, 5, 10, kBlue, 0.6f);
+    EXPECT_EQ(Pixel(2, 5), kGreen) << "frame " << frame;
+    EXPECT_EQ(Pixel(7, 5), kRed) << "frame " << frame;
+    ASSERT_TRUE(Device().Present());
+  }
+}
+
 TEST(GlDevicePresentTest, LetterboxesAWiderWindow) {
   std::string error;
   auto gl = OffscreenGl::Create(&error, 1280, 720);
