@@ -1,8 +1,20 @@
 #include "platform/HeapTuning.h"
 
+// Any C library header defines __GLIBC__ under glibc; without one first the
+// checks below would quietly compile both functions to nothing.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+
+bool CanTuneHeap() {
+#if defined(__GLIBC__)
+  return true;
+#else
+  return false;
+#endif
+}
 
 void KeepHeapSmall() {
 #if defined(__GLIBC__)

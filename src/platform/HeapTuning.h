@@ -8,6 +8,9 @@
 
 void KeepHeapSmall();
 
+// Whether this build can do either (it can with glibc; elsewhere both do nothing).
+bool CanTuneHeap();
+
 // Gives the whole free pages inside the heap back to the system. Loading a
 // stage and drawing its first frames (the driver compiles and throws away a
 // lot) free far more than play allocates again, and freed memory stays
