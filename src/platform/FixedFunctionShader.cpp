@@ -7,7 +7,10 @@ namespace {
 
 // Matrices are uploaded as Direct3D stores them (row by row). GLSL reads that
 // memory column by column, so `M * v` here computes Direct3D's row-vector
-// product v * M. VERTICES is 0 (screen), 1 (one world matrix) or 2 (palette).
+// product v * M. VERTICES is 0 (screen), 1 (one world matrix) or 2 (palette);
+// LIGHTS is the number of directional lights, fixed so that the light loop
+// unrolls (a loop to a uniform count costs the rasteriser more than the
+// lighting itself).
 constexpr const char* kVertexSource = R"(
 layout(location = 0) in vec4 aPosition;
 layout(location = 1) in vec3 aNormal;
@@ -39,10 +42,11 @@ uniform vec4 uGlobalAmbient;
 uniform vec4 uMaterialDiffuse;
 uniform vec4 uMaterialAmbient;
 uniform vec4 uMaterialEmissive;
-uniform int uLightCount;
-uniform vec3 uLightToward[8];  // unit vector from the surface towards the light
-uniform vec4 uLightDiffuse[8];
-uniform vec4 uLightAmbient[8];
+#if LIGHTS > 0
+uniform vec3 uLightToward[LIGHTS];  // unit vector from the surface towards the light
+uniform vec4 uLightDiffuse[LIGHTS];
+uniform vec4 uLightAmbient[LIGHTS];
+#endif
 
 #if VERTICES == 1
 uniform mat4 uWorld;
@@ -69,10 +73,12 @@ vec4 LitColor(vec3 normal) {
   vec4 diffuse = uVertexColor != 0 ? aColor : uMaterialDiffuse;
   vec3 n = dot(normal, normal) > 0.0 ? normalize(normal) : normal;
   vec3 lit = uMaterialEmissive.rgb + uMaterialAmbient.rgb * uGlobalAmbient.rgb;
-  for (int i = 0; i < uLightCount; ++i) {
+#if LIGHTS > 0
+  for (int i = 0; i < LIGHTS; ++i) {
     lit += uMaterialAmbient.rgb * uLightAmbient[i].rgb;
     lit += diffuse.rgb * uLightDiffuse[i].rgb * max(dot(n, uLightToward[i]), 0.0);
   }
+#endif
   return clamp(vec4(lit, diffuse.a), 0.0, 1.0);
 }
 
@@ -153,7 +159,7 @@ constexpr std::array<const char*, static_cast<size_t>(FixedFunctionShader::Unifo
     kUniformNames = {
         "uViewport", "uDepthRange", "uViewProjection", "uWorld", "uNormalMatrix", "uBlendMatrices",
         "uIndexedBlend", "uVertexColor", "uLighting", "uGlobalAmbient", "uMaterialDiffuse",
-        "uMaterialAmbient", "uMaterialEmissive", "uLightCount", "uLightToward", "uLightDiffuse",
+        "uMaterialAmbient", "uMaterialEmissive", "uLightToward", "uLightDiffuse",
         "uLightAmbient", "uHasTexture", "uArg1Texture", "uArg2Texture", "uArg1Unused",
         "uArg2Unused", "uAlphaPass", "uAlphaInvert"};
 
@@ -174,43 +180,51 @@ GLuint Compile(GLenum type, const std::string& header, const char* source, std::
   return shader;
 }
 
-int IndexOf(FixedFunctionShader::Vertices vertices, FixedFunctionShader::Stage stage, bool alphaTest) {
-  return (static_cast<int>(vertices) * 3 + static_cast<int>(stage)) * 2 + (alphaTest ? 1 : 0);
+int IndexOf(const FixedFunctionShader::Variant& v) {
+  const int shape = (static_cast<int>(v.vertices) * 3 + static_cast<int>(v.stage)) * 2 + (v.alphaTest ? 1 : 0);
+  return shape * (FixedFunctionShader::kMaxLights + 1) + v.lights;
 }
 
 }  // namespace
 
 FixedFunctionShader::~FixedFunctionShader() {
-  for (Program& program : programs_)
+  for (auto& [index, program] : programs_)
     if (program.name) glDeleteProgram(program.name);
 }
 
 // The other variants are built when first used: each costs time and memory
 // in the driver, and a session may never need some of them.
 bool FixedFunctionShader::Build(std::string* error) {
-  if (!BuildVariant(Vertices::Screen, Stage::General, true, error)) return false;
-  Use(Vertices::Screen, Stage::General, true);
+  const Variant general{Vertices::Screen, Stage::General, true, 0};
+  if (!BuildVariant(general, error)) return false;
+  Use(general);
   return true;
 }
 
-bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, bool alphaTest) {
+FixedFunctionShader::Program* FixedFunctionShader::Built(const Variant& variant) {
+  Program& program = programs_[IndexOf(variant)];
+  if (program.name) return &program;
+  if (program.failed) return nullptr;
   std::string error;
-  if (BuildVariant(vertices, stage, alphaTest, &error)) return true;
-  std::fprintf(stderr, "OpenGL program %d/%d: %s\n", static_cast<int>(vertices), static_cast<int>(stage), error.c_str());
-  return false;
+  if (BuildVariant(variant, &error)) return &program;
+  program.failed = true;  // said once, not on every draw
+  std::fprintf(stderr, "OpenGL program %d/%d: %s\n", static_cast<int>(variant.vertices),
+               static_cast<int>(variant.stage), error.c_str());
+  return nullptr;
 }
 
-bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, bool alphaTest, std::string* error) {
-  const std::string header = "#version 330 core\n#define VERTICES " + std::to_string(static_cast<int>(vertices)) +
-                             "\n#define STAGE " + std::to_string(static_cast<int>(stage)) +
-                             "\n#define ALPHA_TEST " + (alphaTest ? "1" : "0") + "\n";
+bool FixedFunctionShader::BuildVariant(const Variant& variant, std::string* error) {
+  const std::string header = "#version 330 core\n#define VERTICES " + std::to_string(static_cast<int>(variant.vertices)) +
+                             "\n#define STAGE " + std::to_string(static_cast<int>(variant.stage)) +
+                             "\n#define ALPHA_TEST " + (variant.alphaTest ? "1" : "0") +
+                             "\n#define LIGHTS " + std::to_string(variant.lights) + "\n";
   GLuint vertex = Compile(GL_VERTEX_SHADER, header, kVertexSource, error);
   GLuint fragment = vertex ? Compile(GL_FRAGMENT_SHADER, header, kFragmentSource, error) : 0;
   if (!fragment) {
     if (vertex) glDeleteShader(vertex);
     return false;
   }
-  Program& program = programs_[static_cast<size_t>(IndexOf(vertices, stage, alphaTest))];
+  Program& program = programs_[IndexOf(variant)];
   program.name = glCreateProgram();
   glAttachShader(program.name, vertex);
   glAttachShader(program.name, fragment);
@@ -226,6 +240,8 @@ bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, bool alph
     char log[2048] = {};
     glGetProgramInfoLog(program.name, sizeof log, nullptr, log);
     *error = log;
+    glDeleteProgram(program.name);
+    program.name = 0;
     return false;
   }
   for (size_t i = 0; i < kUniformNames.size(); ++i)
@@ -237,15 +253,11 @@ bool FixedFunctionShader::BuildVariant(Vertices vertices, Stage stage, bool alph
   return true;
 }
 
-void FixedFunctionShader::Use(Vertices vertices, Stage stage, bool alphaTest) {
-  Program* program = &programs_[static_cast<size_t>(IndexOf(vertices, stage, alphaTest))];
-  if (program == current_) return;
-  if (!program->name && !BuildVariant(vertices, stage, alphaTest)) {
-    // The general program of the same vertices draws it too, only slower.
-    program = &programs_[static_cast<size_t>(IndexOf(vertices, Stage::General, alphaTest))];
-    if (!program->name && !BuildVariant(vertices, Stage::General, alphaTest)) return;
-    if (program == current_) return;
-  }
+void FixedFunctionShader::Use(const Variant& variant) {
+  Program* program = Built(variant);
+  // The general program of the same vertices and lights draws it too, only slower.
+  if (!program) program = Built({variant.vertices, Stage::General, variant.alphaTest, variant.lights});
+  if (!program || program == current_) return;
   current_ = program;
   glUseProgram(program->name);
   ++stateCalls_;

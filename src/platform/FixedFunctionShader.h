@@ -11,13 +11,15 @@
 // stage with or without a texture does only its one multiplication. The
 // general program keeps the whole stage and the palette for everything else.
 // Each comes with and without the alpha test: a program that may discard
-// pixels cannot have their depth tested before it runs.
+// pixels cannot have their depth tested before it runs. Model programs are
+// also built per number of lights, so that the light loop has a fixed count.
 // Uniform writes are cached per program so that re-setting an unchanged
 // value costs no GL call.
 
 #include <epoxy/gl.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,9 +46,20 @@ class FixedFunctionShader {
   enum class Uniform {
     Viewport, DepthRange, ViewProjection, World, NormalMatrix, BlendMatrices, IndexedBlend,
     VertexColor, Lighting, GlobalAmbient, MaterialDiffuse, MaterialAmbient, MaterialEmissive,
-    LightCount, LightToward, LightDiffuse, LightAmbient,
+    LightToward, LightDiffuse, LightAmbient,
     HasTexture, Arg1Texture, Arg2Texture, Arg1Unused, Arg2Unused, AlphaPass, AlphaInvert,
     Count
+  };
+
+  // One program: the vertices, the texture stage, whether it may discard
+  // pixels (without the alpha test none is, whatever the AlphaPass uniforms
+  // say), and the number of directional lights (0 .. kMaxLights; the lights
+  // are arrays of that size).
+  struct Variant {
+    Vertices vertices;
+    Stage stage;
+    bool alphaTest;
+    int lights;
   };
 
   ~FixedFunctionShader();
@@ -55,9 +68,8 @@ class FixedFunctionShader {
   bool Build(std::string* error);
   // Makes the variant current (a GL call only when it changes); the Set
   // calls then write its uniforms. A uniform a variant lacks is ignored. A
-  // variant that does not build is replaced by the general one. Without
-  // `alphaTest` no pixel is discarded, whatever the AlphaPass uniforms say.
-  void Use(Vertices vertices, Stage stage, bool alphaTest);
+  // variant that does not build is replaced by the general one.
+  void Use(const Variant& variant);
 
   void SetInt(Uniform uniform, int value);
   void SetFloat(Uniform uniform, float value);
@@ -73,19 +85,20 @@ class FixedFunctionShader {
   int StateCalls() const { return stateCalls_; }
 
  private:
-  static constexpr int kVariants = 18;
   struct Program {
     GLuint name = 0;
+    bool failed = false;
     std::array<GLint, static_cast<size_t>(Uniform::Count)> locations{};
     std::array<std::vector<float>, static_cast<size_t>(Uniform::Count)> cache;
   };
 
-  bool BuildVariant(Vertices vertices, Stage stage, bool alphaTest, std::string* error);
-  bool BuildVariant(Vertices vertices, Stage stage, bool alphaTest);  // says why on stderr when it fails
+  bool BuildVariant(const Variant& variant, std::string* error);
+  // The variant's program, built now if need be; null (said on stderr) when it does not build.
+  Program* Built(const Variant& variant);
   GLint LocationOf(Uniform uniform) const { return current_->locations[static_cast<size_t>(uniform)]; }
   bool Changed(Uniform uniform, const float* values, size_t count);
 
-  std::array<Program, kVariants> programs_{};
+  std::map<int, Program> programs_;  // by variant; built ones keep their place
   Program* current_ = nullptr;
   int stateCalls_ = 0;
 };

@@ -601,7 +601,7 @@ void GlDevice::ApplyRasterState(const StateBlock& states, bool alphaIsOne) {
 
 // The program leaves the alpha test out where it passes every pixel drawn:
 // the test is off, or every pixel has alpha 255 and 255 passes.
-void GlDevice::ApplyDrawState(Vertices vertices, const StateBlock& states, const GlTexture* texture,
+void GlDevice::ApplyDrawState(Vertices vertices, int lights, const StateBlock& states, const GlTexture* texture,
                               bool colorOpaque) {
   const StageSelects stage = ResolveStage(states);
   const ShaderStage shaderStage = ShaderStageFor(stage, texture != nullptr);
@@ -609,7 +609,7 @@ void GlDevice::ApplyDrawState(Vertices vertices, const StateBlock& states, const
   const bool alphaIsOne = StageAlphaIsOne(stage.alpha, texture, colorOpaque);
   const bool passesAll = pass.low <= 0 && pass.high >= 255 && !pass.outside;
   const bool passes255 = (pass.low <= 255 && pass.high >= 255) != pass.outside;
-  shader_->Use(vertices, shaderStage, !(passesAll || (alphaIsOne && passes255)));
+  shader_->Use({vertices, shaderStage, !(passesAll || (alphaIsOne && passes255)), lights});
   ApplyRasterState(states, alphaIsOne);
   shader_->SetVec2(Uniform::AlphaPass, pass.low, pass.high);
   shader_->SetInt(Uniform::AlphaInvert, pass.outside);
@@ -655,7 +655,7 @@ void GlDevice::FlushQuads() {
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
   const bool colorOpaque = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
                                        [](const ScreenVertex& v) { return v.diffuse >> 24 == 0xFF; });
-  ApplyDrawState(Vertices::Screen, batch_.states, batch_.texture, colorOpaque);
+  ApplyDrawState(Vertices::Screen, 0, batch_.states, batch_.texture, colorOpaque);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
@@ -725,7 +725,24 @@ void GlDevice::ApplyWorld() {
   shader_->SetMat3(Uniform::NormalMatrix, normalMatrix_);
 }
 
-void GlDevice::ApplyTransformsAndLights(Vertices vertices, bool vertexColors) {
+// The enabled directional lights as the programs take them; none while
+// lighting is off.
+GlDevice::Lights GlDevice::ActiveLights() const {
+  Lights lights;
+  if (state_.states.Get(RenderState::Lighting) == 0) return lights;
+  for (int i = 0; i < FixedFunctionState::kLights && lights.count < FixedFunctionShader::kMaxLights; ++i) {
+    const Light& light = state_.lights[i];
+    if (!state_.lightEnabled[i] || light.type != LightType::Directional) continue;
+    const Vec3 to = Normalize(light.direction * -1.0f);
+    std::copy(&to.x, &to.x + 3, lights.toward + 3 * lights.count);
+    std::copy(&light.diffuse.r, &light.diffuse.r + 4, lights.diffuse + 4 * lights.count);
+    std::copy(&light.ambient.r, &light.ambient.r + 4, lights.ambient + 4 * lights.count);
+    ++lights.count;
+  }
+  return lights;
+}
+
+void GlDevice::ApplyTransformsAndLights(Vertices vertices, bool vertexColors, const Lights& lights) {
   if (vertices == Vertices::World) {
     ApplyWorld();
   } else {
@@ -753,23 +770,10 @@ void GlDevice::ApplyTransformsAndLights(Vertices vertices, bool vertexColors) {
   shader_->SetVec4(Uniform::MaterialAmbient, &m.ambient.r);
   shader_->SetVec4(Uniform::MaterialEmissive, &m.emissive.r);
 
-  float toward[3 * FixedFunctionShader::kMaxLights] = {};
-  float diffuse[4 * FixedFunctionShader::kMaxLights] = {};
-  float lightAmbient[4 * FixedFunctionShader::kMaxLights] = {};
-  int count = 0;
-  for (int i = 0; i < FixedFunctionState::kLights; ++i) {
-    const Light& light = state_.lights[i];
-    if (!state_.lightEnabled[i] || light.type != LightType::Directional) continue;
-    Vec3 to = Normalize(light.direction * -1.0f);
-    std::copy(&to.x, &to.x + 3, toward + 3 * count);
-    std::copy(&light.diffuse.r, &light.diffuse.r + 4, diffuse + 4 * count);
-    std::copy(&light.ambient.r, &light.ambient.r + 4, lightAmbient + 4 * count);
-    ++count;
-  }
-  shader_->SetInt(Uniform::LightCount, count);
-  shader_->SetVec3Array(Uniform::LightToward, toward, FixedFunctionShader::kMaxLights);
-  shader_->SetVec4Array(Uniform::LightDiffuse, diffuse, FixedFunctionShader::kMaxLights);
-  shader_->SetVec4Array(Uniform::LightAmbient, lightAmbient, FixedFunctionShader::kMaxLights);
+  if (lights.count == 0) return;
+  shader_->SetVec3Array(Uniform::LightToward, lights.toward, lights.count);
+  shader_->SetVec4Array(Uniform::LightDiffuse, lights.diffuse, lights.count);
+  shader_->SetVec4Array(Uniform::LightAmbient, lights.ambient, lights.count);
 }
 
 // The alpha the vertex program gives every vertex is 1.
@@ -783,9 +787,10 @@ void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t tr
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
   const Vertices vertices = ModelVertices();
-  ApplyDrawState(vertices, state_.states, texture_, MeshColorOpaque(*glMesh));
+  const Lights lights = ActiveLights();
+  ApplyDrawState(vertices, lights.count, state_.states, texture_, MeshColorOpaque(*glMesh));
   ApplyScissor(ViewportRect());
-  ApplyTransformsAndLights(vertices, glMesh->HasVertexColors());
+  ApplyTransformsAndLights(vertices, glMesh->HasVertexColors(), lights);
   glBindVertexArray(glMesh->VertexArray());
   glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * triangleCount), GL_UNSIGNED_INT,
                  reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex) * 4));

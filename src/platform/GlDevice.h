@@ -137,8 +137,8 @@ class GlDevice final : public RenderDevice {
   bool CreateObjects(std::string* error);
   // The program, raster states, alpha test and texture stage for one draw;
   // `colorOpaque` says every vertex colour drawn has full alpha.
-  void ApplyDrawState(FixedFunctionShader::Vertices vertices, const StateBlock& states, const GlTexture* texture,
-                      bool colorOpaque);
+  void ApplyDrawState(FixedFunctionShader::Vertices vertices, int lights, const StateBlock& states,
+                      const GlTexture* texture, bool colorOpaque);
   // The raster states, leaving blending off where it cannot change the
   // picture: `alphaIsOne` says every pixel drawn has full alpha.
   void ApplyRasterState(const StateBlock& states, bool alphaIsOne);
@@ -146,7 +146,15 @@ class GlDevice final : public RenderDevice {
   void ApplyScissor(const PixelRect& rect);
   FixedFunctionShader::Vertices ModelVertices() const;
   void ApplyWorld();
-  void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors);
+  // The enabled directional lights, as the programs' light uniforms.
+  struct Lights {
+    int count = 0;
+    float toward[3 * FixedFunctionShader::kMaxLights] = {};
+    float diffuse[4 * FixedFunctionShader::kMaxLights] = {};
+    float ambient[4 * FixedFunctionShader::kMaxLights] = {};
+  };
+  Lights ActiveLights() const;
+  void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors, const Lights& lights);
   void UploadPalette();
   void DrawQuad(const ScreenVertex vertices[4], const StateBlock& states, const GlTexture* texture,
                 const PixelRect& clip);

@@ -241,6 +241,44 @@ TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
   EXPECT_EQ(Pixel(400, 100), 0xFFFF0000u);
 }
 
+// Each light count has a program of its own: switching between them must
+// light with exactly the lights enabled at the draw.
+TEST_F(GlDeviceTest, EveryEnabledDirectionalLightAddsItsShareAndOnlyThose) {
+  SetSideView(Device());  // light 0: white, from (1, 1, 1) towards the scene
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  Device().SetRenderState(RenderState::Ambient, 0);
+  auto square = Device().CreateMesh(Square(320, 240, 0, 10), kFront, {});
+  Device().SetMaterial(Grey(0.5f));
+  Light head;  // straight at the face: N.L = 1, half strength
+  head.diffuse = {0.5f, 0.5f, 0.5f, 1};
+  head.direction = {0, 0, -1};
+  Device().SetLight(1, head);
+  Light point = head;  // only directional lights count
+  point.type = LightType::Point;
+  Device().SetLight(2, point);
+  Device().LightEnable(2, true);
+
+  auto drawAt = [&](float dy) {
+    Device().SetTransform(TransformSlot::World, MatrixTranslation(0, dy, 0));
+    Device().DrawMesh(*square, 0, 2);
+  };
+  const double one = 0.5 / std::sqrt(3.0);  // light 0: 0.5 x 1 x N.L
+  const double two = one + 0.5 * 0.5;       // plus light 1: 0.5 x 0.5 x 1
+  auto grey = [](double level) { return 0xFF000000u | static_cast<uint32_t>(std::lround(255 * level)) * 0x010101u; };
+  drawAt(40);
+  Device().LightEnable(1, true);
+  drawAt(0);
+  Device().LightEnable(0, false);
+  Device().LightEnable(1, false);
+  drawAt(-40);
+  Device().LightEnable(0, true);
+  drawAt(-20);
+  EXPECT_TRUE(Near(Pixel(400, 100), grey(one)));
+  EXPECT_TRUE(Near(Pixel(400, 300), grey(two)));
+  EXPECT_EQ(Pixel(400, 500), 0xFF000000u) << "no light, no ambient";
+  EXPECT_TRUE(Near(Pixel(400, 400), grey(one)));
+}
+
 TEST_F(GlDeviceTest, CullsCounterClockwiseFacesByDefaultAndEitherWayOnRequest) {
   SetSideView(Device());
   Device().SetRenderState(RenderState::Lighting, 0);
