@@ -12,7 +12,6 @@
 #include "Groups.h"
 #include "app/ModelPrefetch.h"
 #include "game/CZelGame.h"
-#include "platform/HeapTuning.h"
 #include "platform/MixerAudio.h"
 #include "platform/SdlPlatform.h"
 #include "stage/LoadStage.h"
@@ -39,7 +38,6 @@ void Play(CZelGame& game, int steps) {
 }  // namespace
 
 int PlayTenStages() {
-  KeepHeapSmall();  // as bin/vexhop does
   SdlPlatform platform;
   PrefetchModels(platform.ExecutableFolder());
   const std::unique_ptr<AudioBackend> audio = OpenAudio();

@@ -10,7 +10,6 @@
 #include "app/Version.h"
 #include "game/CZelGame.h"
 #include "input/InputScript.h"
-#include "platform/HeapTuning.h"
 #include "platform/MixerAudio.h"
 #include "platform/SdlPlatform.h"
 #include "save/Settings.h"
@@ -35,7 +34,6 @@ std::string EndOfRun(const CZelGame& game, int steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  KeepHeapSmall();
   std::string error;
   const std::optional<LaunchOptions> options = ParseLaunchOptions({argv + 1, argv + argc}, error);
   if (!options) return Refuse(error);

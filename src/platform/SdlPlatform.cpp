@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/GlDevice.h"
-#include "platform/HeapTuning.h"
+#include "platform/FreeHeap.h"
 #include "platform/ImageFile.h"
 #include "platform/PlaybackInputSource.h"
 #include "platform/RepeatedFrameFilter.h"
