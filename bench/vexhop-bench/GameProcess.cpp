@@ -29,6 +29,17 @@ bool ShowsAnythingButBlack(Display* display, Window window) {
   return lit;
 }
 
+// Tried again until the deadline: a server that is resetting refuses
+// connections for a moment.
+Display* OpenDisplayBy(const std::string& name, SteadyClock::time_point deadline) {
+  Display* display = XOpenDisplay(name.c_str());
+  while (!display && SteadyClock::now() < deadline) {
+    std::this_thread::sleep_for(10ms);
+    display = XOpenDisplay(name.c_str());
+  }
+  return display;
+}
+
 }  // namespace
 
 Child::Child(const std::string& program, const std::vector<std::string>& args, const std::string& folder,
@@ -96,9 +107,9 @@ std::string Child::WaitForOutput() {
 std::optional<SteadyClock::time_point> FirstPictureShown(const std::string& displayName, const std::string& title,
                                                          std::chrono::seconds limit) {
   IgnoreXErrors();
-  Display* display = XOpenDisplay(displayName.c_str());
-  if (!display) return std::nullopt;
   const auto deadline = SteadyClock::now() + limit;
+  Display* display = OpenDisplayBy(displayName, deadline);
+  if (!display) return std::nullopt;
   std::optional<SteadyClock::time_point> shown;
   while (!shown && SteadyClock::now() < deadline) {
     // Looked up each time: a window of the same title from an earlier run

@@ -34,8 +34,10 @@ XvfbServer::XvfbServer(const std::string& screen) {
     const int devNull = open("/dev/null", O_WRONLY);
     dup2(devNull, STDERR_FILENO);
     const std::string fd = std::to_string(ready[1]);
+    // Without -noreset the server resets whenever its last client leaves (a
+    // game that was stopped) and refuses whoever connects meanwhile.
     execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-           static_cast<char*>(nullptr));
+           "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(ready[1]);
