@@ -123,9 +123,9 @@ std::optional<SteadyClock::time_point> FirstPictureShown(const std::string& disp
 }
 
 bool WindowGone(const std::string& displayName, const std::string& title, std::chrono::seconds limit) {
-  Display* display = XOpenDisplay(displayName.c_str());
-  if (!display) return true;
   const auto deadline = SteadyClock::now() + limit;
+  Display* display = OpenDisplayBy(displayName, deadline);
+  if (!display) return true;
   bool gone = false;
   while (!gone && SteadyClock::now() < deadline) {
     gone = FindWindowByTitle(display, DefaultRootWindow(display), title) == 0;
