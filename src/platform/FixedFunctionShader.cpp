@@ -7,7 +7,8 @@ namespace {
 
 // Matrices are uploaded as Direct3D stores them (row by row). GLSL reads that
 // memory column by column, so `M * v` here computes Direct3D's row-vector
-// product v * M. VERTICES is 0 (screen), 1 (one world matrix) or 2 (palette);
+// product v * M. VERTICES is 0 (screen), 1 (one world matrix), 2 (palette) or
+// 3 (screen vertices sharing one rhw);
 // LIGHTS is the number of directional lights, fixed so that the light loop
 // unrolls (a loop to a uniform count costs the rasteriser more than the
 // lighting itself).
@@ -19,10 +20,10 @@ layout(location = 3) in vec2 aTexCoord;
 layout(location = 4) in vec4 aWeights;
 layout(location = 5) in uvec4 aBones;
 
-out vec4 vColor;
-out vec2 vTexCoord;
+VARYING out vec4 vColor;
+VARYING out vec2 vTexCoord;
 
-#if VERTICES == 0
+#if VERTICES == 0 || VERTICES == 3
 uniform vec4 uViewport;      // x, y, width, height in target pixels, y down
 
 void main() {
@@ -118,8 +119,8 @@ void main() {
 // the texture stage resolved on the CPU into per-channel selectors, rgb for
 // the colour operation and alpha for the alpha operation).
 constexpr const char* kFragmentSource = R"(
-in vec4 vColor;
-in vec2 vTexCoord;
+VARYING in vec4 vColor;
+VARYING in vec2 vTexCoord;
 
 uniform sampler2D uTexture;
 uniform vec2 uAlphaPass;    // alpha (0..255) passes the test inside this range ...
@@ -217,7 +218,8 @@ bool FixedFunctionShader::BuildVariant(const Variant& variant, std::string* erro
   const std::string header = "#version 330 core\n#define VERTICES " + std::to_string(static_cast<int>(variant.vertices)) +
                              "\n#define STAGE " + std::to_string(static_cast<int>(variant.stage)) +
                              "\n#define ALPHA_TEST " + (variant.alphaTest ? "1" : "0") +
-                             "\n#define LIGHTS " + std::to_string(variant.lights) + "\n";
+                             "\n#define LIGHTS " + std::to_string(variant.lights) +
+                             (variant.vertices == Vertices::FlatScreen ? "\n#define VARYING noperspective\n" : "\n#define VARYING\n");
   GLuint vertex = Compile(GL_VERTEX_SHADER, header, kVertexSource, error);
   GLuint fragment = vertex ? Compile(GL_FRAGMENT_SHADER, header, kFragmentSource, error) : 0;
   if (!fragment) {

@@ -36,6 +36,10 @@ class FixedFunctionShader {
     Screen,   // pre-transformed screen vertices
     World,    // model vertices through the one world matrix (uWorld, uNormalMatrix)
     Palette,  // model vertices blended through the palette
+    // Screen vertices that all share one rhw: with nothing for perspective to
+    // correct, their colours and texture coordinates are interpolated straight
+    // across the screen, which costs the rasteriser less per pixel.
+    FlatScreen,
   };
   enum class Stage {
     TextureTimesColor,  // both operations modulate the texture by the vertex colour

@@ -655,7 +655,10 @@ void GlDevice::FlushQuads() {
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
   const bool colorOpaque = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
                                        [](const ScreenVertex& v) { return v.diffuse >> 24 == 0xFF; });
-  ApplyDrawState(Vertices::Screen, 0, batch_.states, batch_.texture, colorOpaque);
+  const float rhw = batch_.vertices.front().rhw;
+  const bool oneRhw = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
+                                  [rhw](const ScreenVertex& v) { return v.rhw == rhw; });
+  ApplyDrawState(oneRhw ? Vertices::FlatScreen : Vertices::Screen, 0, batch_.states, batch_.texture, colorOpaque);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),

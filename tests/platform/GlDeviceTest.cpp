@@ -152,6 +152,23 @@ TEST_F(GlDeviceTest, OpaquePicturesDrawAsTheyAreAndTranslucentOnesStillBlend) {
   EXPECT_EQ(Pixel(65, 5), kBlue);
 }
 
+// Screen vertices with different rhw are textured in perspective: with the
+// right edge four times as far (rhw 1/4), u reaches 1/2 at t where
+// 0.25 t / (1 - 0.75 t) = 0.5, that is 80 % of the way across, not half way.
+TEST_F(GlDeviceTest, ScreenVerticesWithDifferentRhwAreTexturedInPerspective) {
+  const uint32_t texels[2] = {0xFF000000, 0xFFFFFFFF};
+  auto texture = Device().CreateTexture(2, 1, texels);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Device().SetTexture(0, texture.get());
+  const ScreenVertex quad[4] = {{100, 100, 0, 1, 0xFFFFFFFF, 0, 0},
+                                {200, 100, 0, 0.25f, 0xFFFFFFFF, 1, 0},
+                                {100, 110, 0, 1, 0xFFFFFFFF, 0, 1},
+                                {200, 110, 0, 0.25f, 0xFFFFFFFF, 1, 1}};
+  Device().DrawScreenQuad(quad);
+  EXPECT_EQ(Pixel(170, 105), 0xFF000000u) << "interpolated straight across the screen";
+  EXPECT_EQ(Pixel(190, 105), 0xFFFFFFFFu);
+}
+
 TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
   // Without the test even invisible quads write depth.
