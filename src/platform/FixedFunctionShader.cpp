@@ -115,9 +115,10 @@ void main() {
 #endif
 )";
 
-// STAGE is 0 (texture times vertex colour), 1 (vertex colour) or 2 (general:
+// STAGE is 0 (texture times vertex colour), 1 (vertex colour), 2 (general:
 // the texture stage resolved on the CPU into per-channel selectors, rgb for
-// the colour operation and alpha for the alpha operation).
+// the colour operation and alpha for the alpha operation) or 3 (the texture:
+// stage 0 with white vertex colours).
 constexpr const char* kFragmentSource = R"(
 VARYING in vec4 vColor;
 VARYING in vec2 vTexCoord;
@@ -140,6 +141,8 @@ void main() {
   vec4 color = texture(uTexture, vTexCoord) * vColor;
 #elif STAGE == 1
   vec4 color = vColor;
+#elif STAGE == 3
+  vec4 color = texture(uTexture, vTexCoord);
 #else
   vec4 texel = mix(vec4(1.0), texture(uTexture, vTexCoord), uHasTexture);
   vec4 arg1 = mix(mix(vColor, texel, uArg1Texture), vec4(1.0), uArg1Unused);
@@ -182,7 +185,7 @@ GLuint Compile(GLenum type, const std::string& header, const char* source, std::
 }
 
 int IndexOf(const FixedFunctionShader::Variant& v) {
-  const int shape = (static_cast<int>(v.vertices) * 3 + static_cast<int>(v.stage)) * 2 + (v.alphaTest ? 1 : 0);
+  const int shape = (static_cast<int>(v.vertices) * FixedFunctionShader::kStages + static_cast<int>(v.stage)) * 2 + (v.alphaTest ? 1 : 0);
   return shape * (FixedFunctionShader::kMaxLights + 1) + v.lights;
 }
 

@@ -7,9 +7,11 @@
 // One source is built in variants. On a software rasteriser every texture
 // read and every instruction is paid per pixel, so the common cases get
 // programs of their own: a model drawn with one world matrix takes it from
-// uniforms rather than reading the palette per vertex, and a modulating
-// stage with or without a texture does only its one multiplication. The
-// general program keeps the whole stage and the palette for everything else.
+// uniforms rather than reading the palette per vertex; a modulating stage
+// with or without a texture does only its one multiplication, none when
+// every colour is white; screen quads with nothing for perspective to
+// correct are interpolated without it. The general program keeps the whole
+// stage and the palette for everything else.
 // Each comes with and without the alpha test: a program that may discard
 // pixels cannot have their depth tested before it runs. Model programs are
 // also built per number of lights, so that the light loop has a fixed count.
@@ -45,7 +47,9 @@ class FixedFunctionShader {
     TextureTimesColor,  // both operations modulate the texture by the vertex colour
     Color,              // the same with no texture bound: the vertex colour
     General,            // any other stage, resolved by the Arg* selectors
+    Texture,            // the modulating stage with every vertex colour white: the texture
   };
+  static constexpr int kStages = 4;
 
   enum class Uniform {
     Viewport, DepthRange, ViewProjection, World, NormalMatrix, BlendMatrices, IndexedBlend,

@@ -183,6 +183,23 @@ SDL_GLContext CreateContext(SDL_Window* window) {
   return context;
 }
 
+// What the vertices of a quad batch let the program leave out.
+struct QuadBatchLook {
+  bool colorOpaque = true;  // every colour has full alpha
+  bool colorWhite = true;   // every colour is opaque white
+  bool oneRhw = true;       // nothing for perspective to correct
+};
+
+QuadBatchLook LookOf(const std::vector<ScreenVertex>& vertices) {
+  QuadBatchLook look;
+  for (const ScreenVertex& v : vertices) {
+    look.colorOpaque = look.colorOpaque && v.diffuse >> 24 == 0xFF;
+    look.colorWhite = look.colorWhite && v.diffuse == 0xFFFFFFFF;
+    look.oneRhw = look.oneRhw && v.rhw == vertices.front().rhw;
+  }
+  return look;
+}
+
 }  // namespace
 
 void RequestGlWindowFormat() { SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24); }
@@ -602,9 +619,11 @@ void GlDevice::ApplyRasterState(const StateBlock& states, bool alphaIsOne) {
 // The program leaves the alpha test out where it passes every pixel drawn:
 // the test is off, or every pixel has alpha 255 and 255 passes.
 void GlDevice::ApplyDrawState(Vertices vertices, int lights, const StateBlock& states, const GlTexture* texture,
-                              bool colorOpaque) {
+                              bool colorOpaque, bool colorWhite) {
   const StageSelects stage = ResolveStage(states);
-  const ShaderStage shaderStage = ShaderStageFor(stage, texture != nullptr);
+  ShaderStage shaderStage = ShaderStageFor(stage, texture != nullptr);
+  // Multiplying by white changes nothing, so white quads skip the colour.
+  if (shaderStage == ShaderStage::TextureTimesColor && colorWhite) shaderStage = ShaderStage::Texture;
   const AlphaPass pass = AlphaPassOf(states);
   const bool alphaIsOne = StageAlphaIsOne(stage.alpha, texture, colorOpaque);
   const bool passesAll = pass.low <= 0 && pass.high >= 255 && !pass.outside;
@@ -653,12 +672,9 @@ void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states
 void GlDevice::FlushQuads() {
   if (batch_.vertices.empty()) return;
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
-  const bool colorOpaque = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
-                                       [](const ScreenVertex& v) { return v.diffuse >> 24 == 0xFF; });
-  const float rhw = batch_.vertices.front().rhw;
-  const bool oneRhw = std::all_of(batch_.vertices.begin(), batch_.vertices.end(),
-                                  [rhw](const ScreenVertex& v) { return v.rhw == rhw; });
-  ApplyDrawState(oneRhw ? Vertices::FlatScreen : Vertices::Screen, 0, batch_.states, batch_.texture, colorOpaque);
+  const QuadBatchLook look = LookOf(batch_.vertices);
+  ApplyDrawState(look.oneRhw ? Vertices::FlatScreen : Vertices::Screen, 0, batch_.states, batch_.texture,
+                 look.colorOpaque, look.colorWhite);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
@@ -785,13 +801,32 @@ bool GlDevice::MeshColorOpaque(const GlMesh& mesh) const {
   return state_.states.Get(RenderState::Lighting) == 0 || state_.material.diffuse.a >= 1.0f;
 }
 
+// The colour the vertex program gives every vertex is opaque white: unlit
+// without vertex colours, or lit with an emissive colour of at least 1 and no
+// term that could take anything away before the clamp (floats added that are
+// all at least 0 never fall below the first).
+bool GlDevice::MeshColorWhite(const GlMesh& mesh, const Lights& lights) const {
+  if (state_.states.Get(RenderState::Lighting) == 0) return !mesh.HasVertexColors();
+  if (!MeshColorOpaque(mesh)) return false;
+  const Material& m = state_.material;
+  auto atLeast = [](const float* rgb, float floor) {
+    return rgb[0] >= floor && rgb[1] >= floor && rgb[2] >= floor;
+  };
+  if (!atLeast(&m.emissive.r, 1) || !atLeast(&m.ambient.r, 0)) return false;
+  if (!mesh.HasVertexColors() && !atLeast(&m.diffuse.r, 0)) return false;
+  for (int i = 0; i < lights.count; ++i)
+    if (!atLeast(lights.ambient + 4 * i, 0) || !atLeast(lights.diffuse + 4 * i, 0)) return false;
+  return true;
+}
+
 void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
   const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
   const Vertices vertices = ModelVertices();
   const Lights lights = ActiveLights();
-  ApplyDrawState(vertices, lights.count, state_.states, texture_, MeshColorOpaque(*glMesh));
+  ApplyDrawState(vertices, lights.count, state_.states, texture_, MeshColorOpaque(*glMesh),
+                 MeshColorWhite(*glMesh, lights));
   ApplyScissor(ViewportRect());
   ApplyTransformsAndLights(vertices, glMesh->HasVertexColors(), lights);
   glBindVertexArray(glMesh->VertexArray());

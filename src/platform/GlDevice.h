@@ -136,9 +136,10 @@ class GlDevice final : public RenderDevice {
   GlDevice(SDL_Window* window, void* context);
   bool CreateObjects(std::string* error);
   // The program, raster states, alpha test and texture stage for one draw;
-  // `colorOpaque` says every vertex colour drawn has full alpha.
+  // `colorOpaque` says every vertex colour drawn has full alpha, `colorWhite`
+  // that every one is opaque white.
   void ApplyDrawState(FixedFunctionShader::Vertices vertices, int lights, const StateBlock& states,
-                      const GlTexture* texture, bool colorOpaque);
+                      const GlTexture* texture, bool colorOpaque, bool colorWhite = false);
   // The raster states, leaving blending off where it cannot change the
   // picture: `alphaIsOne` says every pixel drawn has full alpha.
   void ApplyRasterState(const StateBlock& states, bool alphaIsOne);
@@ -154,6 +155,7 @@ class GlDevice final : public RenderDevice {
     float ambient[4 * FixedFunctionShader::kMaxLights] = {};
   };
   Lights ActiveLights() const;
+  bool MeshColorWhite(const GlMesh& mesh, const Lights& lights) const;
   void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors, const Lights& lights);
   void UploadPalette();
   void DrawQuad(const ScreenVertex vertices[4], const StateBlock& states, const GlTexture* texture,

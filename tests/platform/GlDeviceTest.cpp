@@ -169,6 +169,21 @@ TEST_F(GlDeviceTest, ScreenVerticesWithDifferentRhwAreTexturedInPerspective) {
   EXPECT_EQ(Pixel(190, 105), 0xFFFFFFFFu);
 }
 
+// White quads draw the texture as it is; a coloured quad batched after a
+// white one must still be modulated.
+TEST_F(GlDeviceTest, WhiteQuadsShowTheTextureAndColouredOnesStillModulate) {
+  auto texture = Device().CreateTexture(2, 2, std::vector<uint32_t>(4, 0xFF80C040).data());
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Device().SetTexture(0, texture.get());
+  Quad(Device(), 0, 0, 10, 10, 0xFFFFFFFF);
+  EXPECT_EQ(Pixel(5, 5), 0xFF80C040u);
+  Quad(Device(), 20, 0, 10, 10, 0xFFFFFFFF);
+  Quad(Device(), 40, 0, 10, 10, 0xFF808080);
+  EXPECT_EQ(Pixel(25, 5), 0xFF80C040u);
+  // 0x80, 0xC0, 0x40 times 128 / 255.
+  EXPECT_TRUE(Near(Pixel(45, 5), 0xFF406020));
+}
+
 TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
   // Without the test even invisible quads write depth.
@@ -256,6 +271,33 @@ TEST_F(GlDeviceTest, LightsPerVertexAsTheFixedPipelineAndClamps) {
   EXPECT_EQ(Pixel(400, 100), 0xFFFFFFFFu);
   Device().DrawMesh(*coloured, 0, 2);
   EXPECT_EQ(Pixel(400, 100), 0xFFFF0000u);
+}
+
+// A lit model whose emissive colour saturates shows its texture as it is;
+// a light with a negative colour can still take it below white.
+TEST_F(GlDeviceTest, ASaturatedLitModelShowsItsTextureUnlessALightSubtracts) {
+  SetSideView(Device());
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, 0xFF000000, 1);
+  auto texture = Device().CreateTexture(2, 2, std::vector<uint32_t>(4, 0xFF80C040).data());
+  Device().SetTexture(0, texture.get());
+  auto square = Device().CreateMesh(Square(320, 240, 0, 10), kFront, {});
+  Material glowing = Grey(0.5f);
+  glowing.emissive = {1, 1, 1, 1};
+  Device().SetMaterial(glowing);
+  Device().DrawMesh(*square, 0, 2);
+  EXPECT_EQ(Pixel(400, 300), 0xFF80C040u);
+
+  Light dark;  // straight at the face: N.L = 1
+  dark.diffuse = {-2, -2, -2, 1};
+  dark.direction = {0, 0, -1};
+  Device().SetLight(1, dark);
+  Device().LightEnable(1, true);
+  Device().SetTransform(TransformSlot::World, MatrixTranslation(0, 40, 0));
+  Device().DrawMesh(*square, 0, 2);
+  // 1 + 0.5 x ambient 0x6F + 0.5 x light 0 (N.L = 1/sqrt(3)) - 0.5 x 2
+  const double level = 0.5 * 0x6F / 255.0 + 0.5 / std::sqrt(3.0);
+  auto scaled = [&](int channel, int shift) { return static_cast<uint32_t>(std::lround(channel * level)) << shift; };
+  EXPECT_TRUE(Near(Pixel(400, 100), 0xFF000000u | scaled(0x80, 16) | scaled(0xC0, 8) | scaled(0x40, 0)));
 }
 
 // Each light count has a program of its own: switching between them must
