@@ -7,8 +7,7 @@ namespace {
 
 // Matrices are uploaded as Direct3D stores them (row by row). GLSL reads that
 // memory column by column, so `M * v` here computes Direct3D's row-vector
-// product v * M. VERTICES is 0 (screen), 1 (one world matrix), 2 (palette) or
-// 3 (screen vertices sharing one rhw);
+// product v * M. VERTICES is 0 (screen), 1 (one world matrix) or 2 (palette);
 // LIGHTS is the number of directional lights, fixed so that the light loop
 // unrolls (a loop to a uniform count costs the rasteriser more than the
 // lighting itself).
@@ -23,7 +22,7 @@ layout(location = 5) in uvec4 aBones;
 VARYING out vec4 vColor;
 VARYING out vec2 vTexCoord;
 
-#if VERTICES == 0 || VERTICES == 3
+#if VERTICES == 0
 uniform vec4 uViewport;      // x, y, width, height in target pixels, y down
 
 void main() {
@@ -185,7 +184,8 @@ GLuint Compile(GLenum type, const std::string& header, const char* source, std::
 }
 
 int IndexOf(const FixedFunctionShader::Variant& v) {
-  const int shape = (static_cast<int>(v.vertices) * FixedFunctionShader::kStages + static_cast<int>(v.stage)) * 2 + (v.alphaTest ? 1 : 0);
+  const int shape = (static_cast<int>(v.vertices) * FixedFunctionShader::kStages + static_cast<int>(v.stage)) * 4 +
+                    (v.alphaTest ? 2 : 0) + (v.flat ? 1 : 0);
   return shape * (FixedFunctionShader::kMaxLights + 1) + v.lights;
 }
 
@@ -222,7 +222,7 @@ bool FixedFunctionShader::BuildVariant(const Variant& variant, std::string* erro
                              "\n#define STAGE " + std::to_string(static_cast<int>(variant.stage)) +
                              "\n#define ALPHA_TEST " + (variant.alphaTest ? "1" : "0") +
                              "\n#define LIGHTS " + std::to_string(variant.lights) +
-                             (variant.vertices == Vertices::FlatScreen ? "\n#define VARYING noperspective\n" : "\n#define VARYING\n");
+                             (variant.flat ? "\n#define VARYING noperspective\n" : "\n#define VARYING\n");
   GLuint vertex = Compile(GL_VERTEX_SHADER, header, kVertexSource, error);
   GLuint fragment = vertex ? Compile(GL_FRAGMENT_SHADER, header, kFragmentSource, error) : 0;
   if (!fragment) {

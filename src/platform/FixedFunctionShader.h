@@ -9,8 +9,10 @@
 // programs of their own: a model drawn with one world matrix takes it from
 // uniforms rather than reading the palette per vertex; a modulating stage
 // with or without a texture does only its one multiplication, none when
-// every colour is white; screen quads with nothing for perspective to
-// correct are interpolated without it. The general program keeps the whole
+// every colour is white; draws whose vertices all end with the same w
+// (screen quads of one rhw, models under an orthographic camera) have
+// nothing for perspective to correct and are interpolated straight across
+// the screen. The general program keeps the whole
 // stage and the palette for everything else.
 // Each comes with and without the alpha test: a program that may discard
 // pixels cannot have their depth tested before it runs. Model programs are
@@ -38,10 +40,6 @@ class FixedFunctionShader {
     Screen,   // pre-transformed screen vertices
     World,    // model vertices through the one world matrix (uWorld, uNormalMatrix)
     Palette,  // model vertices blended through the palette
-    // Screen vertices that all share one rhw: with nothing for perspective to
-    // correct, their colours and texture coordinates are interpolated straight
-    // across the screen, which costs the rasteriser less per pixel.
-    FlatScreen,
   };
   enum class Stage {
     TextureTimesColor,  // both operations modulate the texture by the vertex colour
@@ -61,13 +59,14 @@ class FixedFunctionShader {
 
   // One program: the vertices, the texture stage, whether it may discard
   // pixels (without the alpha test none is, whatever the AlphaPass uniforms
-  // say), and the number of directional lights (0 .. kMaxLights; the lights
-  // are arrays of that size).
+  // say), the number of directional lights (0 .. kMaxLights; the lights are
+  // arrays of that size) and whether every vertex has the same w.
   struct Variant {
     Vertices vertices;
     Stage stage;
     bool alphaTest;
     int lights;
+    bool flat = false;
   };
 
   ~FixedFunctionShader();

@@ -183,22 +183,8 @@ SDL_GLContext CreateContext(SDL_Window* window) {
   return context;
 }
 
-// What the vertices of a quad batch let the program leave out.
-struct QuadBatchLook {
-  bool colorOpaque = true;  // every colour has full alpha
-  bool colorWhite = true;   // every colour is opaque white
-  bool oneRhw = true;       // nothing for perspective to correct
-};
-
-QuadBatchLook LookOf(const std::vector<ScreenVertex>& vertices) {
-  QuadBatchLook look;
-  for (const ScreenVertex& v : vertices) {
-    look.colorOpaque = look.colorOpaque && v.diffuse >> 24 == 0xFF;
-    look.colorWhite = look.colorWhite && v.diffuse == 0xFFFFFFFF;
-    look.oneRhw = look.oneRhw && v.rhw == vertices.front().rhw;
-  }
-  return look;
-}
+// A matrix whose last column is (0, 0, 0, c) gives every point the same w.
+bool KeepsW(const Matrix& m) { return m.m[0][3] == 0 && m.m[1][3] == 0 && m.m[2][3] == 0; }
 
 }  // namespace
 
@@ -619,16 +605,16 @@ void GlDevice::ApplyRasterState(const StateBlock& states, bool alphaIsOne) {
 // The program leaves the alpha test out where it passes every pixel drawn:
 // the test is off, or every pixel has alpha 255 and 255 passes.
 void GlDevice::ApplyDrawState(Vertices vertices, int lights, const StateBlock& states, const GlTexture* texture,
-                              bool colorOpaque, bool colorWhite) {
+                              const DrawLook& look) {
   const StageSelects stage = ResolveStage(states);
   ShaderStage shaderStage = ShaderStageFor(stage, texture != nullptr);
-  // Multiplying by white changes nothing, so white quads skip the colour.
-  if (shaderStage == ShaderStage::TextureTimesColor && colorWhite) shaderStage = ShaderStage::Texture;
+  // Multiplying by white changes nothing, so white draws skip the colour.
+  if (shaderStage == ShaderStage::TextureTimesColor && look.colorWhite) shaderStage = ShaderStage::Texture;
   const AlphaPass pass = AlphaPassOf(states);
-  const bool alphaIsOne = StageAlphaIsOne(stage.alpha, texture, colorOpaque);
+  const bool alphaIsOne = StageAlphaIsOne(stage.alpha, texture, look.colorOpaque);
   const bool passesAll = pass.low <= 0 && pass.high >= 255 && !pass.outside;
   const bool passes255 = (pass.low <= 255 && pass.high >= 255) != pass.outside;
-  shader_->Use({vertices, shaderStage, !(passesAll || (alphaIsOne && passes255)), lights});
+  shader_->Use({vertices, shaderStage, !(passesAll || (alphaIsOne && passes255)), lights, look.flat});
   ApplyRasterState(states, alphaIsOne);
   shader_->SetVec2(Uniform::AlphaPass, pass.low, pass.high);
   shader_->SetInt(Uniform::AlphaInvert, pass.outside);
@@ -672,9 +658,13 @@ void GlDevice::DrawQuad(const ScreenVertex vertices[4], const StateBlock& states
 void GlDevice::FlushQuads() {
   if (batch_.vertices.empty()) return;
   const auto quads = static_cast<int>(batch_.vertices.size() / 4);
-  const QuadBatchLook look = LookOf(batch_.vertices);
-  ApplyDrawState(look.oneRhw ? Vertices::FlatScreen : Vertices::Screen, 0, batch_.states, batch_.texture,
-                 look.colorOpaque, look.colorWhite);
+  DrawLook look;
+  for (const ScreenVertex& v : batch_.vertices) {
+    look.colorOpaque = look.colorOpaque && v.diffuse >> 24 == 0xFF;
+    look.colorWhite = look.colorWhite && v.diffuse == 0xFFFFFFFF;
+    look.flat = look.flat && v.rhw == batch_.vertices.front().rhw;
+  }
+  ApplyDrawState(Vertices::Screen, 0, batch_.states, batch_.texture, look);
   ApplyScissor(batch_.clip);
   const Viewport& vp = state_.viewport;
   const float viewport[4] = {static_cast<float>(vp.x), static_cast<float>(vp.y),
@@ -819,14 +809,20 @@ bool GlDevice::MeshColorWhite(const GlMesh& mesh, const Lights& lights) const {
   return true;
 }
 
+// Under an orthographic camera a model through one affine world matrix has
+// w the same everywhere. (Blended models are left to the general case.)
+bool GlDevice::ModelIsFlat(Vertices vertices) const {
+  return vertices == Vertices::World && KeepsW(state_.World(0)) && KeepsW(state_.View() * state_.Projection());
+}
+
 void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
   const auto* glMesh = dynamic_cast<const GlMesh*>(&mesh);
   if (!glMesh || triangleCount == 0) return;
   FlushQuads();
   const Vertices vertices = ModelVertices();
   const Lights lights = ActiveLights();
-  ApplyDrawState(vertices, lights.count, state_.states, texture_, MeshColorOpaque(*glMesh),
-                 MeshColorWhite(*glMesh, lights));
+  const DrawLook look{MeshColorOpaque(*glMesh), MeshColorWhite(*glMesh, lights), ModelIsFlat(vertices)};
+  ApplyDrawState(vertices, lights.count, state_.states, texture_, look);
   ApplyScissor(ViewportRect());
   ApplyTransformsAndLights(vertices, glMesh->HasVertexColors(), lights);
   glBindVertexArray(glMesh->VertexArray());

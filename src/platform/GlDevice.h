@@ -135,11 +135,15 @@ class GlDevice final : public RenderDevice {
 
   GlDevice(SDL_Window* window, void* context);
   bool CreateObjects(std::string* error);
-  // The program, raster states, alpha test and texture stage for one draw;
-  // `colorOpaque` says every vertex colour drawn has full alpha, `colorWhite`
-  // that every one is opaque white.
+  // What the vertices of one draw let its program leave out.
+  struct DrawLook {
+    bool colorOpaque = true;  // every vertex colour has full alpha
+    bool colorWhite = true;   // every one is opaque white
+    bool flat = true;         // every vertex has the same w: no perspective to correct
+  };
+  // The program, raster states, alpha test and texture stage for one draw.
   void ApplyDrawState(FixedFunctionShader::Vertices vertices, int lights, const StateBlock& states,
-                      const GlTexture* texture, bool colorOpaque, bool colorWhite = false);
+                      const GlTexture* texture, const DrawLook& look);
   // The raster states, leaving blending off where it cannot change the
   // picture: `alphaIsOne` says every pixel drawn has full alpha.
   void ApplyRasterState(const StateBlock& states, bool alphaIsOne);
@@ -156,6 +160,7 @@ class GlDevice final : public RenderDevice {
   };
   Lights ActiveLights() const;
   bool MeshColorWhite(const GlMesh& mesh, const Lights& lights) const;
+  bool ModelIsFlat(FixedFunctionShader::Vertices vertices) const;
   void ApplyTransformsAndLights(FixedFunctionShader::Vertices vertices, bool vertexColors, const Lights& lights);
   void UploadPalette();
   void DrawQuad(const ScreenVertex vertices[4], const StateBlock& states, const GlTexture* texture,

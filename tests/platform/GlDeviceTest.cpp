@@ -184,6 +184,39 @@ TEST_F(GlDeviceTest, WhiteQuadsShowTheTextureAndColouredOnesStillModulate) {
   EXPECT_TRUE(Near(Pixel(45, 5), 0xFF406020));
 }
 
+// A floor at y = -1 from z = 2 to 8 seen through a 90-degree perspective
+// camera at the origin: screen y = 300 (1 + 1/z), v = (z - 2) / 6. Pixel row
+// 380 lies at z = 3.73, v = 0.29 (the upper texel row); interpolating v
+// straight down the screen (1 at row 337.5, 0 at row 450) would give 0.62.
+TEST_F(GlDeviceTest, ModelsSeenInPerspectiveAreTexturedInPerspective) {
+  const uint32_t texels[2] = {0xFF000000, 0xFFFFFFFF};
+  auto texture = Device().CreateTexture(1, 2, texels);
+  Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
+  Device().SetTexture(0, texture.get());
+  Device().SetRenderState(RenderState::Lighting, 0);
+  Device().SetRenderState(RenderState::CullMode, Cull::None);
+  Matrix perspective;
+  perspective.m[0][0] = 0.75f;  // 4:3
+  perspective.m[2][2] = 100.0f / 99.0f;
+  perspective.m[2][3] = 1;
+  perspective.m[3][2] = -100.0f / 99.0f;
+  perspective.m[3][3] = 0;
+  Device().SetTransform(TransformSlot::View, MatrixIdentity());
+  Device().SetTransform(TransformSlot::Projection, perspective);
+  auto corner = [](float x, float z, float u, float v) {
+    MeshVertex vertex;
+    vertex.position = {x, -1, z};
+    vertex.u = u;
+    vertex.v = v;
+    return vertex;
+  };
+  auto floor = Device().CreateMesh({corner(-1, 2, 0, 0), corner(1, 2, 1, 0), corner(-1, 8, 0, 1), corner(1, 8, 1, 1)},
+                                   {0, 1, 2, 2, 1, 3}, {});
+  Device().DrawMesh(*floor, 0, 2);
+  EXPECT_EQ(Pixel(400, 380), 0xFF000000u) << "interpolated straight down the screen";
+  EXPECT_EQ(Pixel(400, 345), 0xFFFFFFFFu);
+}
+
 TEST_F(GlDeviceTest, AlphaTestFollowsItsFunctionAndReference) {
   Device().Clear(ClearFlags::Target | ClearFlags::ZBuffer, kBlue, 1);
   // Without the test even invisible quads write depth.
