@@ -12,13 +12,12 @@
 // every colour is white; draws whose vertices all end with the same w
 // (screen quads of one rhw, models under an orthographic camera) have
 // nothing for perspective to correct and are interpolated straight across
-// the screen. The general program keeps the whole
-// stage and the palette for everything else.
-// Each comes with and without the alpha test: a program that may discard
-// pixels cannot have their depth tested before it runs. Model programs are
-// also built per number of lights, so that the light loop has a fixed count.
-// Uniform writes are cached per program so that re-setting an unchanged
-// value costs no GL call.
+// the screen. The general program keeps the whole stage and the palette for
+// everything else. Each comes with and without the alpha test: a program
+// that may discard pixels cannot have their depth tested before it runs.
+// Model programs are also built per number of lights, so that the light
+// loop has a fixed count. Uniform writes are cached per program so that
+// re-setting an unchanged value costs no GL call.
 
 #include <epoxy/gl.h>
 
