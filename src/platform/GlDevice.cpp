@@ -812,7 +812,8 @@ bool GlDevice::MeshColorWhite(const GlMesh& mesh, const Lights& lights) const {
 // Under an orthographic camera a model through one affine world matrix has
 // w the same everywhere. (Blended models are left to the general case.)
 bool GlDevice::ModelIsFlat(Vertices vertices) const {
-  return vertices == Vertices::World && KeepsW(state_.World(0)) && KeepsW(state_.View() * state_.Projection());
+  return vertices == Vertices::World && KeepsW(state_.World(0)) && KeepsW(state_.View()) &&
+         KeepsW(state_.Projection());
 }
 
 void GlDevice::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
