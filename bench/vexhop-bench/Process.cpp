@@ -9,6 +9,7 @@
 //   tree, plays the same session through ten stages in a window (see
 //   PlayTenStages.cpp).
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <thread>
@@ -49,6 +50,18 @@ Launch LaunchGame(const XvfbServer& xvfb, bool idle) {
   return launch;
 }
 
+// Only the first launches sit idle for the count; the others say nothing of it.
+void LogLaunch(int number, const Launch& launch) {
+  if (std::isnan(launch.startupMs)) {
+    std::fprintf(stderr, "game launch %d: no title shown\n", number);
+    return;
+  }
+  std::fprintf(stderr, "game launch %d: title after %.0f ms, %.1f MB resident", number, launch.startupMs,
+               launch.residentMb);
+  if (!std::isnan(launch.idleShare)) std::fprintf(stderr, ", %.1f %% of a core idle", launch.idleShare);
+  std::fprintf(stderr, "\n");
+}
+
 // The stages played: the shipped stages 1 to 10, or the busy stage in each
 // of their places when none ship.
 double ResidentAfterTenStages(const XvfbServer& xvfb) {
@@ -82,8 +95,7 @@ std::vector<Figure> ProcessFigures() {
   std::vector<double> startup, resident, idle;
   for (int i = 0; i < kLaunches; ++i) {
     const Launch launch = LaunchGame(xvfb, i < kIdleRuns);
-    std::fprintf(stderr, "game launch %d: title after %.0f ms, %.1f MB resident, %.1f %% of a core idle\n", i + 1,
-                 launch.startupMs, launch.residentMb, launch.idleShare);
+    LogLaunch(i + 1, launch);
     startup.push_back(launch.startupMs);
     resident.push_back(launch.residentMb);
     if (i < kIdleRuns) idle.push_back(launch.idleShare);
