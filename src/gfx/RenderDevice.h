@@ -96,6 +96,12 @@ struct Viewport {
 
 // Pre-transformed vertex: x, y in back-buffer pixels (origin top left, y
 // down), z 0..1, rhw, ARGB colour, texture coordinates. 28 bytes.
+// Whole pixels of the back buffer, from the top-left corner.
+struct PixelRect {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
 struct ScreenVertex {
   float x, y, z, rhw;
   uint32_t diffuse;
@@ -180,6 +186,11 @@ class RenderDevice {
   // screen): the next Present must show its frame even where a device would
   // otherwise skip showing a picture that has not changed.
   virtual void ForgetLastFrame() {}
+  // Whether the back buffer still holds the picture last presented, so that
+  // a frame can be drawn again only where it changed.
+  virtual bool KeepsLastPicture() const { return false; }
+  // Until called with null, clears and draws change no pixel outside `rect`.
+  virtual void LimitDrawingTo(const PixelRect* /*rect*/) {}
   virtual void Clear(uint32_t flags, uint32_t argb, float z) = 0;
   virtual void SetViewport(const Viewport& viewport) = 0;
   virtual Viewport GetViewport() const = 0;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/DrawReach.h"
 #include "platform/FixedFunctionShader.h"
 #include "platform/GlFont.h"
 #include "platform/GlResources.h"
@@ -356,7 +357,14 @@ void GlDevice::SetViewport(const Viewport& viewport) {
   ++frame_.stateChanges;
 }
 
-void GlDevice::ApplyScissor(const PixelRect& rect) {
+void GlDevice::LimitDrawingTo(const PixelRect* rect) {
+  FlushQuads();
+  limited_ = rect != nullptr;
+  if (rect) limit_ = *rect;
+}
+
+void GlDevice::ApplyScissor(const PixelRect& wanted) {
+  const PixelRect rect = limited_ ? Intersect(wanted, limit_) : wanted;
   if (rect.x == applied_.scissorRect.x && rect.y == applied_.scissorRect.y &&
       rect.width == applied_.scissorRect.width && rect.height == applied_.scissorRect.height)
     return;

@@ -50,6 +50,9 @@ class GlDevice final : public RenderDevice {
   // Off draws each screen quad with a call of its own, as the fixed-function
   // device did: for comparing pictures and costs.
   void SetQuadBatching(bool on);
+  // Says that the window's surface keeps what was drawn into it across a
+  // swap, as a single-buffered off-screen surface does.
+  void SetSurfaceKeepsPicture(bool keeps) { surfaceKeepsPicture_ = keeps; }
 
   // GL calls of one frame: draws, and calls that change GL state (enables,
   // blend and depth functions, scissor, viewport, uniforms, bindings).
@@ -84,6 +87,10 @@ class GlDevice final : public RenderDevice {
   // target, or, drawing straight into the window, by waiting out one refresh.
   bool Present() override;
   void ForgetLastFrame() override;
+  // The off-screen target keeps its picture; a window's back buffer does not
+  // after a swap, unless its surface is known to.
+  bool KeepsLastPicture() const override { return !repaint_ && (!direct_ || surfaceKeepsPicture_); }
+  void LimitDrawingTo(const PixelRect* rect) override;
   void Clear(uint32_t flags, uint32_t argb, float z) override;
   void SetViewport(const Viewport& viewport) override;
   Viewport GetViewport() const override { return state_.viewport; }
@@ -191,6 +198,9 @@ class GlDevice final : public RenderDevice {
   bool drewSincePresent_ = false;
   bool repaint_ = true;
   bool direct_ = false;         // drawing straight into the window
+  bool surfaceKeepsPicture_ = false;
+  bool limited_ = false;        // drawing only inside limit_
+  PixelRect limit_;
   int windowDepthBits_ = 0;     // of the window's own depth buffer
   uint64_t lastSwapTicks_ = 0;  // SDL performance counter at the last swap
   QuadBatch batch_;

@@ -60,6 +60,8 @@ std::unique_ptr<OffscreenGl> OffscreenGl::Create(std::string* error, int windowW
     return nullptr;
   }
   offscreen->device_.reset(static_cast<GlDevice*>(device.release()));
+  // SDL's off-screen windows draw into a single-buffered pbuffer.
+  offscreen->device_->SetSurfaceKeepsPicture(true);
   dl_iterate_phdr(KeepDriverResident, nullptr);
   return offscreen;
 }

@@ -3,9 +3,7 @@
 // match, otherwise as large as fits with the aspect kept, centred (letterbox
 // or pillarbox bars in black).
 
-struct PixelRect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
+#include "gfx/RenderDevice.h"
 
 inline PixelRect PresentRect(int drawableWidth, int drawableHeight, int pictureWidth,
                              int pictureHeight) {

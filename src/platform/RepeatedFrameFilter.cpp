@@ -2,112 +2,13 @@
 
 #include <cstring>
 
-namespace {
-
-// Arguments compared bit for bit: a call repeated with the same bits draws
-// the same pixels.
-template <typename T>
-bool SameBits(const T& a, const T& b) {
-  return std::memcmp(&a, &b, sizeof(T)) == 0;
-}
-
-struct Begin {};
-struct End {};
-struct ClearCall {
-  uint32_t flags, argb;
-  float z;
-};
-struct ViewportCall {
-  Viewport viewport;
-};
-struct RenderStateCall {
-  RenderState state;
-  uint32_t value;
-};
-struct StageStateCall {
-  int stage;
-  TextureStageState state;
-  uint32_t value;
-};
-struct StageCall {
-  int stage;
-  TextureStage settings;
-};
-struct TransformCall {
-  uint32_t slot;
-  Matrix matrix;
-};
-struct LightCall {
-  int index;
-  Light light;
-};
-struct LightEnableCall {
-  int index;
-  bool enable;
-};
-struct MaterialCall {
-  Material material;
-};
-struct TextureCall {
-  int stage;
-  const DeviceTexture* texture;
-};
-struct QuadCall {
-  ScreenVertex vertices[4];
-};
-struct MeshCall {
-  const DeviceMesh* mesh;
-  uint32_t firstIndex, triangleCount;
-};
-struct MeshVerticesCall {
-  DeviceMesh* mesh;
-  std::vector<MeshVertex> vertices;
-};
-struct TextCall {
-  DeviceFont* font;
-  int x, y;
-  uint32_t argb;
-  std::string text;
-};
-
-bool operator==(const Begin&, const Begin&) { return true; }
-bool operator==(const End&, const End&) { return true; }
-bool operator==(const ClearCall& a, const ClearCall& b) { return SameBits(a, b); }
-bool operator==(const ViewportCall& a, const ViewportCall& b) { return SameBits(a, b); }
-bool operator==(const RenderStateCall& a, const RenderStateCall& b) { return SameBits(a, b); }
-bool operator==(const StageStateCall& a, const StageStateCall& b) { return SameBits(a, b); }
-bool operator==(const StageCall& a, const StageCall& b) { return SameBits(a, b); }
-bool operator==(const TransformCall& a, const TransformCall& b) { return SameBits(a, b); }
-bool operator==(const LightCall& a, const LightCall& b) { return SameBits(a, b); }
-bool operator==(const LightEnableCall& a, const LightEnableCall& b) { return a.index == b.index && a.enable == b.enable; }
-bool operator==(const MaterialCall& a, const MaterialCall& b) { return SameBits(a, b); }
-bool operator==(const TextureCall& a, const TextureCall& b) { return a.stage == b.stage && a.texture == b.texture; }
-bool operator==(const QuadCall& a, const QuadCall& b) { return SameBits(a, b); }
-bool operator==(const MeshCall& a, const MeshCall& b) { return SameBits(a, b); }
-bool operator==(const MeshVerticesCall& a, const MeshVerticesCall& b) {
-  return a.mesh == b.mesh && a.vertices.size() == b.vertices.size() &&
-         std::memcmp(a.vertices.data(), b.vertices.data(), a.vertices.size() * sizeof(MeshVertex)) == 0;
-}
-bool operator==(const TextCall& a, const TextCall& b) {
-  return a.font == b.font && a.x == b.x && a.y == b.y && a.argb == b.argb && a.text == b.text;
-}
-
-}  // namespace
-
-struct RepeatedFrameFilter::Call {
-  std::variant<Begin, End, ClearCall, ViewportCall, RenderStateCall, StageStateCall, StageCall, TransformCall,
-               LightCall, LightEnableCall, MaterialCall, TextureCall, QuadCall, MeshCall, MeshVerticesCall, TextCall>
-      what;
-  bool operator==(const Call& other) const { return what == other.what; }
-};
-
 // Text goes through the filter too, in its place among the other calls.
 class RepeatedFrameFilter::HeldFont final : public DeviceFont {
  public:
   HeldFont(RepeatedFrameFilter& filter, std::unique_ptr<DeviceFont> inner)
       : filter_(filter), inner_(std::move(inner)) {}
   void DrawText(int x, int y, uint32_t argb, const std::string& utf8) override {
-    filter_.Hold({TextCall{inner_.get(), x, y, argb, utf8}});
+    filter_.Hold(held::Text{inner_.get(), x, y, argb, utf8});
   }
 
  private:
@@ -117,58 +18,111 @@ class RepeatedFrameFilter::HeldFont final : public DeviceFont {
 
 RepeatedFrameFilter::RepeatedFrameFilter(std::unique_ptr<RenderDevice> inner) : inner_(std::move(inner)) {
   state_.viewport = inner_->GetViewport();
+  frameStart_ = state_;
 }
 
 RepeatedFrameFilter::~RepeatedFrameFilter() = default;
 
-void RepeatedFrameFilter::Hold(Call call) { frame_.push_back(std::move(call)); }
+void RepeatedFrameFilter::Hold(held::Call call) { frame_.push_back(std::move(call)); }
+
+void RepeatedFrameFilter::Replay(const held::Call& call) {
+  RenderDevice& d = *inner_;
+  std::visit(
+      [&d](const auto& c) {
+        using C = std::decay_t<decltype(c)>;
+        if constexpr (std::is_same_v<C, held::Begin>) d.BeginScene();
+        else if constexpr (std::is_same_v<C, held::End>) d.EndScene();
+        else if constexpr (std::is_same_v<C, held::Clear>) d.Clear(c.flags, c.argb, c.z);
+        else if constexpr (std::is_same_v<C, held::SetViewport>) d.SetViewport(c.viewport);
+        else if constexpr (std::is_same_v<C, held::SetRenderState>) d.SetRenderState(c.state, c.value);
+        else if constexpr (std::is_same_v<C, held::SetStageState>) d.SetTextureStageState(c.stage, c.state, c.value);
+        else if constexpr (std::is_same_v<C, held::SetStage>) d.SetTextureStage(c.stage, c.settings);
+        else if constexpr (std::is_same_v<C, held::SetTransform>) d.SetTransform(c.slot, c.matrix);
+        else if constexpr (std::is_same_v<C, held::SetLight>) d.SetLight(c.index, c.light);
+        else if constexpr (std::is_same_v<C, held::LightEnable>) d.LightEnable(c.index, c.enable);
+        else if constexpr (std::is_same_v<C, held::SetMaterial>) d.SetMaterial(c.material);
+        else if constexpr (std::is_same_v<C, held::SetTexture>) d.SetTexture(c.stage, c.texture);
+        else if constexpr (std::is_same_v<C, held::Quad>) d.DrawScreenQuad(c.vertices);
+        else if constexpr (std::is_same_v<C, held::Mesh>) d.DrawMesh(*c.mesh, c.firstIndex, c.triangleCount);
+        else if constexpr (std::is_same_v<C, held::MeshVertices>) d.UpdateMeshVertices(*c.mesh, c.vertices);
+        else if constexpr (std::is_same_v<C, held::Text>) c.font->DrawText(c.x, c.y, c.argb, c.text);
+      },
+      call);
+}
 
 void RepeatedFrameFilter::PassOn() {
-  RenderDevice& d = *inner_;
-  for (const Call& call : frame_) {
-    std::visit(
-        [&d](const auto& c) {
-          using C = std::decay_t<decltype(c)>;
-          if constexpr (std::is_same_v<C, Begin>) d.BeginScene();
-          else if constexpr (std::is_same_v<C, End>) d.EndScene();
-          else if constexpr (std::is_same_v<C, ClearCall>) d.Clear(c.flags, c.argb, c.z);
-          else if constexpr (std::is_same_v<C, ViewportCall>) d.SetViewport(c.viewport);
-          else if constexpr (std::is_same_v<C, RenderStateCall>) d.SetRenderState(c.state, c.value);
-          else if constexpr (std::is_same_v<C, StageStateCall>) d.SetTextureStageState(c.stage, c.state, c.value);
-          else if constexpr (std::is_same_v<C, StageCall>) d.SetTextureStage(c.stage, c.settings);
-          else if constexpr (std::is_same_v<C, TransformCall>) d.SetTransform(c.slot, c.matrix);
-          else if constexpr (std::is_same_v<C, LightCall>) d.SetLight(c.index, c.light);
-          else if constexpr (std::is_same_v<C, LightEnableCall>) d.LightEnable(c.index, c.enable);
-          else if constexpr (std::is_same_v<C, MaterialCall>) d.SetMaterial(c.material);
-          else if constexpr (std::is_same_v<C, TextureCall>) d.SetTexture(c.stage, c.texture);
-          else if constexpr (std::is_same_v<C, QuadCall>) d.DrawScreenQuad(c.vertices);
-          else if constexpr (std::is_same_v<C, MeshCall>) d.DrawMesh(*c.mesh, c.firstIndex, c.triangleCount);
-          else if constexpr (std::is_same_v<C, MeshVerticesCall>) d.UpdateMeshVertices(*c.mesh, c.vertices);
-          else if constexpr (std::is_same_v<C, TextCall>) c.font->DrawText(c.x, c.y, c.argb, c.text);
-        },
-        call.what);
+  for (const held::Call& call : frame_) Replay(call);
+}
+
+void RepeatedFrameFilter::PassOnWithin(std::vector<PixelRect> rects, const WalkedFrame& walked) {
+  // With nothing to draw, the states still go on: the next frame starts from them.
+  if (rects.empty()) rects.push_back({});
+  for (size_t pass = 0; pass < rects.size(); ++pass) {
+    if (pass > 0) RestoreState(state_, frameStart_);
+    inner_->LimitDrawingTo(&rects[pass]);
+    for (size_t i = 0; i < frame_.size(); ++i) {
+      if (held::Draws(frame_[i]) && !Overlap(walked.reach[i], rects[pass])) continue;
+      Replay(frame_[i]);
+    }
   }
+  inner_->LimitDrawingTo(nullptr);
+}
+
+void RepeatedFrameFilter::RestoreState(const FixedFunctionState& now, const FixedFunctionState& wanted) {
+  RenderDevice& d = *inner_;
+  auto same = [](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+  if (!(now.states == wanted.states)) {
+    for (RenderState s : {RenderState::ZEnable, RenderState::ZWriteEnable, RenderState::AlphaTestEnable,
+                          RenderState::SrcBlend, RenderState::DestBlend, RenderState::CullMode, RenderState::AlphaRef,
+                          RenderState::AlphaFunc, RenderState::DitherEnable, RenderState::AlphaBlendEnable,
+                          RenderState::SpecularEnable, RenderState::Lighting, RenderState::Ambient,
+                          RenderState::VertexBlend, RenderState::IndexedVertexBlendEnable})
+      if (now.states.Get(s) != wanted.states.Get(s)) d.SetRenderState(s, wanted.states.Get(s));
+    d.SetTextureStage(0, wanted.states.Stage());
+  }
+  if (now.texture != wanted.texture) d.SetTexture(0, wanted.texture);
+  if (!same(now.viewport, wanted.viewport)) d.SetViewport(wanted.viewport);
+  if (!same(now.View(), wanted.View())) d.SetTransform(TransformSlot::View, wanted.View());
+  if (!same(now.Projection(), wanted.Projection())) d.SetTransform(TransformSlot::Projection, wanted.Projection());
+  for (int i = 0; i < FixedFunctionState::kPaletteSize; ++i)
+    if (!same(now.World(i), wanted.World(i)))
+      d.SetTransform(TransformSlot::WorldMatrix(static_cast<uint32_t>(i)), wanted.World(i));
+  for (size_t i = 0; i < FixedFunctionState::kLights; ++i) {
+    if (!same(now.lights[i], wanted.lights[i])) d.SetLight(static_cast<int>(i), wanted.lights[i]);
+    if (now.lightEnabled[i] != wanted.lightEnabled[i]) d.LightEnable(static_cast<int>(i), wanted.lightEnabled[i]);
+  }
+  if (!same(now.material, wanted.material)) d.SetMaterial(wanted.material);
 }
 
 bool RepeatedFrameFilter::BeginScene() {
-  Hold({Begin{}});
+  Hold(held::Begin{});
   return true;
 }
 
-void RepeatedFrameFilter::EndScene() { Hold({End{}}); }
+void RepeatedFrameFilter::EndScene() { Hold(held::End{}); }
 
 bool RepeatedFrameFilter::Present() {
-  const bool repeat = lastKnown_ && !passedOnPart_ && frame_ == last_;
-  if (repeat) {
+  const bool known = lastKnown_ && !passedOnPart_;
+  WalkedFrame walked = WalkFrame(frame_, frameStart_, meshes_, BackBufferWidth(), BackBufferHeight());
+  if (known && frame_ == last_ && DrawsTheSame(last_, lastWalked_, frame_, walked)) {
     ++repeated_;
   } else {
-    PassOn();
+    std::optional<std::vector<PixelRect>> damage;
+    if (known && inner_->KeepsLastPicture()) damage = FrameDamage(last_, lastWalked_, frame_, walked);
+    if (damage) {
+      PassOnWithin(std::move(*damage), walked);
+      ++drawnInPart_;
+    } else {
+      PassOn();
+    }
     ++drawn_;
   }
+  lastWalked_ = std::move(walked);
   lastKnown_ = !passedOnPart_;
   passedOnPart_ = false;
   last_.swap(frame_);
   frame_.clear();
+  frameStart_ = state_;
   return inner_->Present();
 }
 
@@ -188,41 +142,51 @@ std::vector<uint32_t> RepeatedFrameFilter::ReadBackBuffer() {
   return inner_->ReadBackBuffer();
 }
 
-void RepeatedFrameFilter::Clear(uint32_t flags, uint32_t argb, float z) { Hold({ClearCall{flags, argb, z}}); }
+void RepeatedFrameFilter::Clear(uint32_t flags, uint32_t argb, float z) { Hold(held::Clear{flags, argb, z}); }
 
 void RepeatedFrameFilter::SetViewport(const Viewport& viewport) {
   state_.viewport = viewport;
-  Hold({ViewportCall{viewport}});
+  Hold(held::SetViewport{viewport});
 }
 
 void RepeatedFrameFilter::SetRenderState(RenderState state, uint32_t value) {
   state_.states.Set(state, value);
-  Hold({RenderStateCall{state, value}});
+  Hold(held::SetRenderState{state, value});
 }
 
 void RepeatedFrameFilter::SetTextureStageState(int stage, TextureStageState state, uint32_t value) {
   if (stage == 0) state_.states.Set(state, value);
-  Hold({StageStateCall{stage, state, value}});
+  Hold(held::SetStageState{stage, state, value});
 }
 
 void RepeatedFrameFilter::SetTextureStage(int stage, const TextureStage& settings) {
   if (stage == 0) state_.states.SetStage(settings);
-  Hold({StageCall{stage, settings}});
+  Hold(held::SetStage{stage, settings});
 }
 
 void RepeatedFrameFilter::SetTransform(uint32_t slot, const Matrix& matrix) {
   state_.SetTransform(slot, matrix);
-  Hold({TransformCall{slot, matrix}});
+  Hold(held::SetTransform{slot, matrix});
 }
 
-void RepeatedFrameFilter::SetLight(int index, const Light& light) { Hold({LightCall{index, light}}); }
+void RepeatedFrameFilter::SetLight(int index, const Light& light) {
+  ApplyCall(state_, held::SetLight{index, light});
+  Hold(held::SetLight{index, light});
+}
 
-void RepeatedFrameFilter::LightEnable(int index, bool enable) { Hold({LightEnableCall{index, enable}}); }
+void RepeatedFrameFilter::LightEnable(int index, bool enable) {
+  ApplyCall(state_, held::LightEnable{index, enable});
+  Hold(held::LightEnable{index, enable});
+}
 
-void RepeatedFrameFilter::SetMaterial(const Material& material) { Hold({MaterialCall{material}}); }
+void RepeatedFrameFilter::SetMaterial(const Material& material) {
+  state_.material = material;
+  Hold(held::SetMaterial{material});
+}
 
 void RepeatedFrameFilter::SetTexture(int stage, const DeviceTexture* texture) {
-  Hold({TextureCall{stage, texture}});
+  if (stage == 0) state_.texture = texture;
+  Hold(held::SetTexture{stage, texture});
 }
 
 std::unique_ptr<DeviceTexture> RepeatedFrameFilter::LoadTexture(const std::string& path) {
@@ -240,11 +204,14 @@ std::unique_ptr<DeviceMesh> RepeatedFrameFilter::CreateMesh(const std::vector<Me
                                                             const std::vector<uint32_t>& indices,
                                                             const MeshFormat& format) {
   lastKnown_ = false;
-  return inner_->CreateMesh(vertices, indices, format);
+  std::unique_ptr<DeviceMesh> mesh = inner_->CreateMesh(vertices, indices, format);
+  if (mesh) meshes_[mesh.get()] = MeasureMesh(vertices);
+  return mesh;
 }
 
 void RepeatedFrameFilter::UpdateMeshVertices(DeviceMesh& mesh, const std::vector<MeshVertex>& vertices) {
-  Hold({MeshVerticesCall{&mesh, vertices}});
+  meshes_[&mesh] = MeasureMesh(vertices);
+  Hold(held::MeshVertices{&mesh, vertices});
 }
 
 std::unique_ptr<DeviceFont> RepeatedFrameFilter::CreateFont(const std::string& faceName, int height, bool italic) {
@@ -255,11 +222,11 @@ std::unique_ptr<DeviceFont> RepeatedFrameFilter::CreateFont(const std::string& f
 }
 
 void RepeatedFrameFilter::DrawScreenQuad(const ScreenVertex vertices[4]) {
-  QuadCall quad;
+  held::Quad quad;
   std::memcpy(quad.vertices, vertices, sizeof quad.vertices);
-  Hold({quad});
+  Hold(quad);
 }
 
 void RepeatedFrameFilter::DrawMesh(const DeviceMesh& mesh, uint32_t firstIndex, uint32_t triangleCount) {
-  Hold({MeshCall{&mesh, firstIndex, triangleCount}});
+  Hold(held::Mesh{&mesh, firstIndex, triangleCount});
 }

@@ -5,6 +5,12 @@
 // behind keeps the last picture, and its Present shows it again as cheaply
 // as it can (not at all when nothing waits on it).
 //
+// Where the device behind still holds the last picture, a frame that
+// differs is drawn only within the few rectangles where it can differ (see
+// FrameDamage): in play that is the moving figures and the HUD's numbers,
+// not the background and the blocks, and the picture is the same to the
+// last bit as drawing it whole.
+//
 // A frame is every call from one Present to the next, compared call by call
 // with its arguments. Making a texture, mesh or font, or ForgetLastFrame,
 // has the next frame passed on whatever it holds: a new object may sit where
@@ -12,11 +18,12 @@
 
 #include <memory>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "gfx/RenderDevice.h"
 #include "platform/FixedFunctionState.h"
+#include "platform/FrameDamage.h"
+#include "platform/HeldCalls.h"
 
 class RepeatedFrameFilter final : public RenderDevice {
  public:
@@ -27,6 +34,8 @@ class RepeatedFrameFilter final : public RenderDevice {
   // Frames passed on and frames held back as repeats, since the start.
   int FramesDrawn() const { return drawn_; }
   int FramesRepeated() const { return repeated_; }
+  // Of the frames passed on, those drawn only where they changed.
+  int FramesDrawnInPart() const { return drawnInPart_; }
 
   int BackBufferWidth() const override { return inner_->BackBufferWidth(); }
   int BackBufferHeight() const override { return inner_->BackBufferHeight(); }
@@ -64,17 +73,25 @@ class RepeatedFrameFilter final : public RenderDevice {
 
  private:
   class HeldFont;
-  struct Call;
 
-  void Hold(Call call);
+  void Hold(held::Call call);
   // Hands the calls held so far to the device behind.
   void PassOn();
+  // Hands the frame on once for each rectangle, limited to it, leaving out
+  // the draws that cannot reach it.
+  void PassOnWithin(std::vector<PixelRect> rects, const WalkedFrame& walked);
+  void Replay(const held::Call& call);
+  // Sets on the device behind each state in which `now` differs from `wanted`.
+  void RestoreState(const FixedFunctionState& now, const FixedFunctionState& wanted);
 
   std::unique_ptr<RenderDevice> inner_;
-  FixedFunctionState state_;  // as the game has set it, for the getters
-  std::vector<Call> frame_;   // this frame's calls not yet passed on
-  std::vector<Call> last_;    // the frame before, as it was passed on or held back
+  FixedFunctionState state_;       // as the game has set it
+  FixedFunctionState frameStart_;  // as it was when this frame began
+  held::Frame frame_;              // this frame's calls not yet passed on
+  held::Frame last_;               // the frame before, as it was passed on or held back
+  WalkedFrame lastWalked_;
+  MeshExtents meshes_;
   bool lastKnown_ = false;    // false: the next frame is passed on whatever it holds
   bool passedOnPart_ = false;  // a read of the picture passed part of this frame on
-  int drawn_ = 0, repeated_ = 0;
+  int drawn_ = 0, repeated_ = 0, drawnInPart_ = 0;
 };

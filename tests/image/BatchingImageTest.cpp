@@ -7,6 +7,7 @@
 #include "ReplayRun.h"
 #include "game/CZelGame.h"
 #include "platform/GlDevice.h"
+#include "platform/RepeatedFrameFilter.h"
 #include "stage/LoadStage.h"
 #include "support/LinkedTree.h"
 #include "support/StageScenario.h"
@@ -43,7 +44,9 @@ class BatchingImageTest : public ::testing::Test {
     for (int i = 0; i < steps; ++i) run->Step();
   }
 
-  GlDevice& Device() const { return static_cast<GlDevice&>(*run->Game().GetDisplay()->GetDevice()); }
+  GlDevice& Device() const {
+    return static_cast<GlDevice&>(static_cast<RepeatedFrameFilter*>(run->Game().GetDisplay()->GetDevice())->Inner());
+  }
 
   // The last frame of `play` drawn both ways: the same picture with fewer calls.
   template <typename PlayTo>
