@@ -417,7 +417,12 @@ void GlDevice::ForgetLastFrame() {
 bool GlDevice::WindowTakesPictureAsIs() const {
   int width = 0, height = 0;
   SDL_GL_GetDrawableSize(window_, &width, &height);
-  return width == kWidth && height == kHeight && windowDepthBits_ >= 24;
+  return surfaceKeepsPicture_ && width == kWidth && height == kHeight && windowDepthBits_ >= 24;
+}
+
+void GlDevice::SetSurfaceKeepsPicture(bool keeps) {
+  surfaceKeepsPicture_ = keeps;
+  if (!drewSincePresent_) ChooseTarget();
 }
 
 void GlDevice::ChooseTarget() {

@@ -1,11 +1,12 @@
 #pragma once
-// OpenGL 3.3 core implementation of RenderDevice. When the window's drawable
-// is exactly 800 x 600 it draws straight into the window's back buffer: on a
-// software rasteriser, copying every pixel once more costs as much as the
-// busiest layer of the picture. Otherwise it draws into an 800 x 600
-// off-screen target that Present() scales into the drawable with the aspect
-// kept (letterbox). Present() then swaps buffers (one vertical blank per swap
-// when vsync is on).
+// OpenGL 3.3 core implementation of RenderDevice. It draws into an 800 x 600
+// off-screen target that Present() copies into the drawable, scaled with the
+// aspect kept (letterbox) when the sizes differ, then swaps buffers (one
+// vertical blank per swap when vsync is on). The target keeps each picture,
+// so the next frame need only be drawn where it changed; a window's back
+// buffer holds nothing certain after a swap. A surface that keeps what is
+// drawn into it (a single-buffered off-screen one) of exactly 800 x 600 is
+// drawn into directly, saving the copy.
 //
 // Screen quads are drawn in batches: a quad waits while the quads after it
 // share its render states, texture and clip, and the run is drawn with one
@@ -52,7 +53,7 @@ class GlDevice final : public RenderDevice {
   void SetQuadBatching(bool on);
   // Says that the window's surface keeps what was drawn into it across a
   // swap, as a single-buffered off-screen surface does.
-  void SetSurfaceKeepsPicture(bool keeps) { surfaceKeepsPicture_ = keeps; }
+  void SetSurfaceKeepsPicture(bool keeps);
 
   // GL calls of one frame: draws, and calls that change GL state (enables,
   // blend and depth functions, scissor, viewport, uniforms, bindings).
@@ -61,7 +62,7 @@ class GlDevice final : public RenderDevice {
     int quadDrawCalls = 0;  // of drawCalls, those that drew screen quads
     int stateChanges = 0;
   };
-  // Whether frames go straight into the window (it is exactly 800 x 600).
+  // Whether frames go straight into the window's surface.
   bool DrawsIntoWindow() const { return direct_; }
   // The counts of the last presented frame.
   FrameCounts LastFrameCounts() const { return lastFrame_; }
@@ -87,9 +88,7 @@ class GlDevice final : public RenderDevice {
   // target, or, drawing straight into the window, by waiting out one refresh.
   bool Present() override;
   void ForgetLastFrame() override;
-  // The off-screen target keeps its picture; a window's back buffer does not
-  // after a swap, unless its surface is known to.
-  bool KeepsLastPicture() const override { return !repaint_ && (!direct_ || surfaceKeepsPicture_); }
+  bool KeepsLastPicture() const override { return !repaint_; }
   void LimitDrawingTo(const PixelRect* rect) override;
   void Clear(uint32_t flags, uint32_t argb, float z) override;
   void SetViewport(const Viewport& viewport) override;
@@ -176,7 +175,7 @@ class GlDevice final : public RenderDevice {
   void FlushQuads();
   PixelRect ViewportRect() const;
   // Draws the next frame into the window or into the off-screen target, by
-  // the drawable's size now.
+  // the drawable's size now and whether its surface keeps the picture.
   void ChooseTarget();
   bool WindowTakesPictureAsIs() const;
   unsigned TargetFramebuffer() const { return direct_ ? 0 : framebuffer_; }
