@@ -156,6 +156,9 @@ TEST_F(ReplayCommandTest, WithoutStepsOrConditionItRunsSixHundredStepsPastTheInp
   const std::string input = dir.Write("wait.inp", "20 -\n");
   EXPECT_EQ(Replay(Root() + " --input " + input + " --summary"), 0);
   EXPECT_NE(out.find("{\"step\":620,"), std::string::npos) << out;
+  // A second input waits for a next stage that never comes: the run still ends.
+  EXPECT_EQ(Replay(Root() + " --title --input " + input + " --input " + input + " --until clear --summary"), 0);
+  EXPECT_NE(out.find("{\"step\":620,"), std::string::npos) << out;
   EXPECT_EQ(Replay(Root() + " --title --steps 3 --summary"), 0);
   EXPECT_NE(out.find("{\"step\":3,"), std::string::npos) << out;
   EXPECT_NE(out.find("\"scenes\":[\"CEvent_Title\"]"), std::string::npos) << out;

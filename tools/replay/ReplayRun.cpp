@@ -82,15 +82,16 @@ const StepTrace& ReplayRun::Step() {
   return last_;
 }
 
-// The next script takes over once a new stage has been built; the last one
-// running out starts the count of steps left.
+// The next script takes over once a new stage has been built. A script
+// running out starts the count of steps left, stopped again if the next one
+// takes over in time: a next stage that never comes (the game over, back at
+// the title) would otherwise keep the run going for ever.
 void ReplayRun::FollowScripts() {
   if (nextScript_ < scripts_.size() && game_->stage != scriptStage_ && game_->readyShowing) {
     PlayScript(scripts_[nextScript_++]);
+    inputEndStep_ = -1;
   }
-  if (inputEndStep_ < 0 && nextScript_ == scripts_.size() && platform_->Script()->StepsLeft() == 0) {
-    inputEndStep_ = last_.step;
-  }
+  if (inputEndStep_ < 0 && platform_->Script()->StepsLeft() == 0) inputEndStep_ = last_.step;
 }
 
 bool ReplayRun::UntilHolds() const {

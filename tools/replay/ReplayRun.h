@@ -53,7 +53,7 @@ class ReplayRun {
   std::vector<InputScript> scripts_;
   size_t nextScript_ = 0;
   int32_t scriptStage_ = 0;
-  int inputEndStep_ = -1;  // the step in which the last script ran out
+  int inputEndStep_ = -1;  // the step in which the running script ran out, if it has
   std::unique_ptr<HeadlessPlatform> platform_;
   std::unique_ptr<RecordingAudio> audio_;
   std::unique_ptr<CZelGame> game_;
