@@ -18,13 +18,7 @@ class BatchingImageTest : public ::testing::Test {
  protected:
   BatchingImageTest() {
     WriteBytes(tree / "Data/HiScore.ini", "123450 27\r\n");
-    // Blocks of both kinds, items and enemies, as a busy stage has them.
-    WriteStage(tree.Path(), 12,
-               Rows({{0, "WWWWWWWWWWWWWWWW"}, {1, "W..i##n##t##..KW"}, {2, "W.####.##.####.W"},
-                     {3, "W..4....5....6.W"}, {4, "W#i###.##.###n#W"}, {5, "W...2..T..3..I.W"},
-                     {6, "W.WWWW#WW#WWWW.W"}, {7, "W.N..8....7..f.W"}, {8, "W##s###..###u##W"},
-                     {9, "W......-.....(.W"}, {10, "W@..1.......3.DW"}, {11, kFloor}}),
-               "400");
+    WriteBusyStage(tree.Path(), 12);
   }
 
   // A run from the start, drawn with the GL device, batching or not from its

@@ -14,14 +14,7 @@ namespace {
 
 class PartialRedrawImageTest : public ::testing::Test {
  protected:
-  PartialRedrawImageTest() {
-    WriteStage(tree.Path(), 12,
-               Rows({{0, "WWWWWWWWWWWWWWWW"}, {1, "W..i##n##t##..KW"}, {2, "W.####.##.####.W"},
-                     {3, "W..4....5....6.W"}, {4, "W#i###.##.###n#W"}, {5, "W...2..T..3..I.W"},
-                     {6, "W.WWWW#WW#WWWW.W"}, {7, "W.N..8....7..f.W"}, {8, "W##s###..###u##W"},
-                     {9, "W......-.....(.W"}, {10, "W@..1.......3.DW"}, {11, kFloor}}),
-               "400");
-  }
+  PartialRedrawImageTest() { WriteBusyStage(tree.Path(), 12); }
 
   // The pictures at the steps in `compared`, every frame drawn in part or whole.
   std::vector<std::vector<uint32_t>> Play(bool whole, const std::vector<int>& compared) {

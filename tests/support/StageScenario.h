@@ -44,6 +44,16 @@ inline void WriteStage(const std::string& root, int n, const std::vector<std::st
   WriteBytes(root + "/stage/stage" + std::to_string(n) + ".dat", text + timeLine + "\r\n");
 }
 
+// Blocks of both kinds, items and enemies, as a busy stage has them.
+inline void WriteBusyStage(const std::string& root, int n) {
+  WriteStage(root, n,
+             Rows({{0, "WWWWWWWWWWWWWWWW"}, {1, "W..i##n##t##..KW"}, {2, "W.####.##.####.W"},
+                   {3, "W..4....5....6.W"}, {4, "W#i###.##.###n#W"}, {5, "W...2..T..3..I.W"},
+                   {6, "W.WWWW#WW#WWWW.W"}, {7, "W.N..8....7..f.W"}, {8, "W##s###..###u##W"},
+                   {9, "W......-.....(.W"}, {10, "W@..1.......3.DW"}, {11, kFloor}}),
+             "400");
+}
+
 // Every task of one list, in list order, as the class it is.
 template <typename T>
 std::vector<T*> TasksOf(CTaskList* list) {
