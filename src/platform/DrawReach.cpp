@@ -9,12 +9,6 @@ namespace {
 // between the two conventions stay well within it.
 constexpr float kMargin = 2;
 
-int MatricesBlended(uint32_t vertexBlend) {
-  if (vertexBlend >= VertexBlendFlags::Weights1 && vertexBlend <= VertexBlendFlags::Weights3)
-    return static_cast<int>(vertexBlend) + 1;
-  return 1;
-}
-
 // Grows `box` (left, top, right, bottom in pixels) by the eight corners of
 // the mesh's box through `toClip`, onto the viewport as the device has it. False when a corner is not in front of
 // the camera, where projecting it means nothing.
@@ -112,7 +106,7 @@ int WorldsRead(const MeshExtent& mesh, const FixedFunctionState& state) {
   const uint32_t vertexBlend = state.states.Get(RenderState::VertexBlend);
   const bool indexed =
       vertexBlend != VertexBlendFlags::Disable && state.states.Get(RenderState::IndexedVertexBlendEnable) != 0;
-  const int count = std::max(MatricesBlended(vertexBlend), indexed ? mesh.highestBone + 1 : 1);
+  const int count = std::max(BlendMatrices(vertexBlend), indexed ? mesh.highestBone + 1 : 1);
   return std::min(count, FixedFunctionState::kPaletteSize);
 }
 

@@ -10,8 +10,8 @@
 
 // A mesh's vertices as far as its reach needs them.
 struct MeshExtent {
-  Vec3 low, high;          // the box around every vertex position
-  int highestBone = 0;     // the largest bone index a vertex names
+  Vec3 low, high;            // the box around every vertex position
+  int highestBone = 0;       // the largest bone index a vertex names
   bool weightsBlend = true;  // every vertex's weights mix its matrices (none below 0, none over 1)
   bool empty = true;
 };

@@ -8,9 +8,25 @@
 
 #include "gfx/RenderDevice.h"
 
+// Blend matrices per vertex for the vertex-blend state (1 .. 4).
+inline int BlendMatrices(uint32_t vertexBlend) {
+  if (vertexBlend >= VertexBlendFlags::Weights1 && vertexBlend <= VertexBlendFlags::Weights3)
+    return static_cast<int>(vertexBlend) + 1;
+  return 1;  // disabled, or one matrix at full weight
+}
+
 // Render states and texture-stage states: small enough to copy per draw.
 class StateBlock {
  public:
+  // Every render state kept, in the order of Index().
+  static constexpr RenderState kModelled[] = {
+      RenderState::ZEnable,          RenderState::ZWriteEnable,   RenderState::AlphaTestEnable,
+      RenderState::SrcBlend,         RenderState::DestBlend,      RenderState::CullMode,
+      RenderState::AlphaRef,         RenderState::AlphaFunc,      RenderState::DitherEnable,
+      RenderState::AlphaBlendEnable, RenderState::SpecularEnable, RenderState::Lighting,
+      RenderState::Ambient,          RenderState::VertexBlend,    RenderState::IndexedVertexBlendEnable,
+  };
+
   StateBlock();
   bool operator==(const StateBlock&) const = default;
 

@@ -1,18 +1,10 @@
 #include "platform/FrameDamage.h"
 
 #include <algorithm>
-#include <cstring>
 #include <set>
 
 namespace {
 
-constexpr RenderState kModelledStates[] = {
-    RenderState::ZEnable,        RenderState::ZWriteEnable,   RenderState::AlphaTestEnable,
-    RenderState::SrcBlend,       RenderState::DestBlend,      RenderState::CullMode,
-    RenderState::AlphaRef,       RenderState::AlphaFunc,      RenderState::DitherEnable,
-    RenderState::AlphaBlendEnable, RenderState::SpecularEnable, RenderState::Lighting,
-    RenderState::Ambient,        RenderState::VertexBlend,    RenderState::IndexedVertexBlendEnable,
-};
 constexpr int kStageStates = 6;
 
 // What a state-setting call sets, as keys. Keys below kModelOnly are read
@@ -48,31 +40,30 @@ class Divergence {
   std::set<uint32_t> keys_;
 };
 
-template <typename T>
-bool Same(const T& a, const T& b) {
-  return std::memcmp(&a, &b, sizeof(T)) == 0;
-}
+using held::SameBits;
 
 // The keys on which two frames began differently.
 Divergence StartDivergence(const FixedFunctionState& a, const FixedFunctionState& b) {
   Divergence d;
-  for (RenderState s : kModelledStates)
+  for (RenderState s : StateBlock::kModelled)
     d.Note(kRenderState + static_cast<uint32_t>(StateBlock::Index(s)), a.states.Get(s) == b.states.Get(s));
   for (int i = 0; i < kStageStates; ++i) {
     const auto s = static_cast<TextureStageState>(i + 1);
     d.Note(kStageState + static_cast<uint32_t>(i), a.states.Get(s) == b.states.Get(s));
   }
   d.Note(kTexture, a.texture == b.texture);
-  d.Note(kViewport, Same(a.viewport, b.viewport));
-  d.Note(kTransform + TransformSlot::View, Same(a.View(), b.View()));
-  d.Note(kTransform + TransformSlot::Projection, Same(a.Projection(), b.Projection()));
+  d.Note(kViewport, SameBits(a.viewport, b.viewport));
+  d.Note(kTransform + TransformSlot::View, SameBits(a.View(), b.View()));
+  d.Note(kTransform + TransformSlot::Projection, SameBits(a.Projection(), b.Projection()));
   for (int i = 0; i < FixedFunctionState::kPaletteSize; ++i)
-    d.Note(kTransform + TransformSlot::WorldMatrix(static_cast<uint32_t>(i)), Same(a.World(i), b.World(i)));
+    d.Note(kTransform + TransformSlot::WorldMatrix(static_cast<uint32_t>(i)), SameBits(a.World(i), b.World(i)));
   for (int i = 0; i < FixedFunctionState::kLights; ++i) {
-    d.Note(kLight + static_cast<uint32_t>(i), Same(a.lights[static_cast<size_t>(i)], b.lights[static_cast<size_t>(i)]));
-    d.Note(kLightOn + static_cast<uint32_t>(i), a.lightEnabled[static_cast<size_t>(i)] == b.lightEnabled[static_cast<size_t>(i)]);
+    d.Note(kLight + static_cast<uint32_t>(i),
+           SameBits(a.lights[static_cast<size_t>(i)], b.lights[static_cast<size_t>(i)]));
+    d.Note(kLightOn + static_cast<uint32_t>(i),
+           a.lightEnabled[static_cast<size_t>(i)] == b.lightEnabled[static_cast<size_t>(i)]);
   }
-  d.Note(kMaterial, Same(a.material, b.material));
+  d.Note(kMaterial, SameBits(a.material, b.material));
   return d;
 }
 
@@ -143,7 +134,8 @@ bool Covers(const std::vector<PixelRect>& rects, int width, int height) {
     for (size_t j = 0; j + 1 < ys.size(); ++j) {
       if (xs[i] == xs[i + 1] || ys[j] == ys[j + 1]) continue;
       const PixelRect cell{xs[i], ys[j], 1, 1};
-      const bool covered = std::any_of(rects.begin(), rects.end(), [&](const PixelRect& r) { return Overlap(r, cell); });
+      const bool covered =
+          std::any_of(rects.begin(), rects.end(), [&](const PixelRect& r) { return Overlap(r, cell); });
       if (!covered) return false;
     }
   }
@@ -171,7 +163,8 @@ void ApplyCall(FixedFunctionState& state, const held::Call& call) {
         } else if constexpr (std::is_same_v<C, held::SetTransform>) {
           state.SetTransform(c.slot, c.matrix);
         } else if constexpr (std::is_same_v<C, held::SetLight>) {
-          if (c.index >= 0 && c.index < FixedFunctionState::kLights) state.lights[static_cast<size_t>(c.index)] = c.light;
+          if (c.index >= 0 && c.index < FixedFunctionState::kLights)
+            state.lights[static_cast<size_t>(c.index)] = c.light;
         } else if constexpr (std::is_same_v<C, held::LightEnable>) {
           if (c.index >= 0 && c.index < FixedFunctionState::kLights)
             state.lightEnabled[static_cast<size_t>(c.index)] = c.enable;
@@ -199,7 +192,8 @@ WalkedFrame WalkFrame(const held::Frame& frame, const FixedFunctionState& start,
     } else if (const auto* mesh = std::get_if<held::Mesh>(&call)) {
       const auto extent = meshes.find(mesh->mesh);
       walked.reach[i] = extent == meshes.end() ? viewport : ModelReach(extent->second, state, viewport);
-      walked.worldsRead[i] = extent == meshes.end() ? FixedFunctionState::kPaletteSize : WorldsRead(extent->second, state);
+      walked.worldsRead[i] =
+          extent == meshes.end() ? FixedFunctionState::kPaletteSize : WorldsRead(extent->second, state);
     } else if (const auto* clear = std::get_if<held::Clear>(&call)) {
       walked.reach[i] = viewport;
       const uint32_t both = ClearFlags::Target | ClearFlags::ZBuffer;
@@ -272,8 +266,10 @@ std::vector<PixelRect> JoinRects(std::vector<PixelRect> rects, size_t most) {
       joined = true;
       break;
     }
-    if (!joined) ++i;
-    else i = 0;  // the grown rectangle may now meet one already passed
+    if (!joined)
+      ++i;
+    else
+      i = 0;  // the grown rectangle may now meet one already passed
   }
   while (rects.size() > most) {
     size_t bestI = 0, bestJ = 1;

@@ -19,10 +19,10 @@ using MeshExtents = std::unordered_map<const DeviceMesh*, MeshExtent>;
 
 // One frame's calls as the device behind will see them.
 struct WalkedFrame {
-  FixedFunctionState start;         // the state the frame began in
-  std::vector<PixelRect> reach;     // per call: the pixels it can change (none for a state)
-  std::vector<int> worldsRead;      // per mesh draw: how many world matrices, from the first, it reads
-  bool clearsEveryPixel = false;    // colour and depth, before the frame ends
+  FixedFunctionState start;       // the state the frame began in
+  std::vector<PixelRect> reach;   // per call: the pixels it can change (none for a state)
+  std::vector<int> worldsRead;    // per mesh draw: how many world matrices, from the first, it reads
+  bool clearsEveryPixel = false;  // colour and depth, before the frame ends
   bool rewritesMeshes = false;
 };
 

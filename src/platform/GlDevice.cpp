@@ -46,12 +46,6 @@ GLenum BlendFactor(uint32_t blend) {
   }
 }
 
-// Blend matrices per vertex for the vertex-blend state (1 .. 4).
-int BlendMatrices(uint32_t vertexBlend) {
-  if (vertexBlend >= VertexBlendFlags::Weights1 && vertexBlend <= VertexBlendFlags::Weights3)
-    return static_cast<int>(vertexBlend) + 1;
-  return 1;  // disabled, or one matrix at full weight
-}
 
 // Rows of the normal matrix (inverse transpose of the upper 3 x 3), padded to
 // texels. With row vectors a normal n becomes n * N, N = (M3^-1)^T.

@@ -70,13 +70,9 @@ void RepeatedFrameFilter::PassOnWithin(std::vector<PixelRect> rects, const Walke
 
 void RepeatedFrameFilter::RestoreState(const FixedFunctionState& now, const FixedFunctionState& wanted) {
   RenderDevice& d = *inner_;
-  auto same = [](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+  auto same = [](const auto& a, const auto& b) { return held::SameBits(a, b); };
   if (!(now.states == wanted.states)) {
-    for (RenderState s : {RenderState::ZEnable, RenderState::ZWriteEnable, RenderState::AlphaTestEnable,
-                          RenderState::SrcBlend, RenderState::DestBlend, RenderState::CullMode, RenderState::AlphaRef,
-                          RenderState::AlphaFunc, RenderState::DitherEnable, RenderState::AlphaBlendEnable,
-                          RenderState::SpecularEnable, RenderState::Lighting, RenderState::Ambient,
-                          RenderState::VertexBlend, RenderState::IndexedVertexBlendEnable})
+    for (RenderState s : StateBlock::kModelled)
       if (now.states.Get(s) != wanted.states.Get(s)) d.SetRenderState(s, wanted.states.Get(s));
     d.SetTextureStage(0, wanted.states.Stage());
   }

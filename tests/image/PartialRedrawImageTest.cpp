@@ -47,8 +47,7 @@ TEST_F(PartialRedrawImageTest, FramesDrawnWhereTheyChangedMatchFramesDrawnWhole)
   EXPECT_EQ(partFrames, 0);
   const auto inPart = Play(false, compared);
   EXPECT_GT(partFrames, 200);
-  for (size_t i = 0; i < compared.size(); ++i)
-    EXPECT_TRUE(inPart[i] == whole[i]) << "step " << compared[i];
+  for (size_t i = 0; i < compared.size(); ++i) EXPECT_TRUE(inPart[i] == whole[i]) << "step " << compared[i];
 }
 
 }  // namespace

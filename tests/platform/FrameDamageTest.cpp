@@ -2,9 +2,9 @@
 // draw can reach (its box, two pixels wider on every side, within the
 // viewport) and from which state each draw reads.
 
-#include "platform/FrameDamage.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/FrameDamage.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ constexpr uint32_t kBoth = ClearFlags::Target | ClearFlags::ZBuffer;
 
 held::Quad QuadAt(float x) {
   held::Quad q;
-  const ScreenVertex v[4] = {{x, 0, 0, 1, ~0u, 0, 0}, {x + 10, 0, 0, 1, ~0u, 1, 0},
-                             {x, 10, 0, 1, ~0u, 0, 1}, {x + 10, 10, 0, 1, ~0u, 1, 1}};
+  const ScreenVertex v[4] = {
+      {x, 0, 0, 1, ~0u, 0, 0}, {x + 10, 0, 0, 1, ~0u, 1, 0}, {x, 10, 0, 1, ~0u, 0, 1}, {x + 10, 10, 0, 1, ~0u, 1, 1}};
   std::copy(v, v + 4, q.vertices);
   return q;
 }
@@ -37,7 +37,8 @@ class FrameDamageTest : public ::testing::Test {
 
   std::optional<std::vector<PixelRect>> Damage(const held::Frame& before, const held::Frame& now) {
     const FixedFunctionState start;
-    return FrameDamage(before, WalkFrame(before, start, meshes, 800, 600), now, WalkFrame(now, start, meshes, 800, 600));
+    return FrameDamage(before, WalkFrame(before, start, meshes, 800, 600), now,
+                       WalkFrame(now, start, meshes, 800, 600));
   }
   static held::Frame Cleared(std::initializer_list<held::Call> calls) {
     held::Frame frame{held::SetViewport{kScreen}, held::Clear{kBoth, 0, 1}};
@@ -58,8 +59,8 @@ TEST_F(FrameDamageTest, AMovedQuadDamagesWhereItWasAndWhereItIsOnly) {
 
 TEST_F(FrameDamageTest, ADrawIsDamagedWhileAStateItReadsDiffers) {
   using S = held::SetRenderState;
-  const held::Frame before = Cleared({S{RenderState::AlphaBlendEnable, 0}, QuadAt(300),
-                                      S{RenderState::AlphaBlendEnable, 1}, QuadAt(500)});
+  const held::Frame before =
+      Cleared({S{RenderState::AlphaBlendEnable, 0}, QuadAt(300), S{RenderState::AlphaBlendEnable, 1}, QuadAt(500)});
   held::Frame now = before;
   now[2] = S{RenderState::AlphaBlendEnable, 1};
   EXPECT_EQ(*Damage(before, now), (std::vector<PixelRect>{{298, 0, 14, 12}}));
