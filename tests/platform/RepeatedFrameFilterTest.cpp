@@ -73,6 +73,25 @@ TEST_F(RepeatedFrameFilterTest, AnyDifferenceInAStateADrawOrATextIsPassedOn) {
   EXPECT_EQ(draws[2].kind, DrawKind::Text);
 }
 
+// The same calls draw differently when a state set after the draw in one
+// frame is still set at the draw in the next.
+TEST_F(RepeatedFrameFilterTest, TheSameCallsFromAStateTheirDrawReadsDifferentlyArePassedOn) {
+  auto frame = [&] {
+    filter->BeginScene();
+    Quad(*filter, 0);
+    filter->SetRenderState(RenderState::AlphaBlendEnable, 1);
+    filter->Present();
+  };
+  filter->SetRenderState(RenderState::AlphaBlendEnable, 0);
+  filter->Present();
+  frame();  // draws without blending
+  frame();  // the same calls, drawn with it
+  EXPECT_EQ(filter->FramesDrawn(), 3);
+  EXPECT_EQ(inner->Draws().at(0).states.Get(RenderState::AlphaBlendEnable), 1u);
+  frame();
+  EXPECT_EQ(filter->FramesDrawn(), 3);
+}
+
 TEST_F(RepeatedFrameFilterTest, NewObjectsOrALostWindowHaveTheNextFramePassedOn) {
   font = filter->CreateFont("Face", 18, false);
   Frame(0);
