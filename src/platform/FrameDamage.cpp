@@ -28,7 +28,6 @@ class Divergence {
     else
       keys_.insert(key);
   }
-  bool Any() const { return !keys_.empty(); }
   bool AnyBelow(uint32_t limit) const { return !keys_.empty() && *keys_.begin() < limit; }
   bool AnyIn(uint32_t low, uint32_t high) const {
     const auto it = keys_.lower_bound(low);
